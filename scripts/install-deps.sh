@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, test and run, and nothing that is
+# already there. Quick when everything is installed. Uses sudo when not run as root.
+#   scripts/install-deps.sh            build, test and play
+#   scripts/install-deps.sh --assets   also the tools that regenerate the pictures and sounds
+set -euo pipefail
+
+packages=(
+    g++ cmake make pkgconf
+    qt6-base-dev qt6-qpa-plugins
+    libsdl2-dev
+    googletest libgtest-dev
+    fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk
+)
+if [[ "${1:-}" == "--assets" ]]; then
+    packages+=(espeak-ng sox libsox-fmt-all fonts-noto-color-emoji fonts-dejavu-core)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,59 @@
+#include "QtPlatform.h"
+
+#include "SdlSoundOutput.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QThread>
+
+#include <chrono>
+
+namespace {
+
+// The clock alone repeats across quick restarts; random_device adds entropy where it has any.
+std::seed_seq clockSeed()
+{
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::random_device device;
+    return std::seed_seq{static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32),
+                         device()};
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() : sound_(std::make_unique<SdlSoundOutput>())
+{
+    std::seed_seq seed = clockSeed();
+    generator_.seed(seed);
+}
+
+QtPlatform::~QtPlatform() = default;
+
+SoundOutput &QtPlatform::sound()
+{
+    return *sound_;
+}
+
+float QtPlatform::randomUniform()
+{
+    // generate_canonical<float> can return exactly 1.0 on some libraries; draw again then.
+    float r = 1.0f;
+    while (r >= 1.0f)
+        r = std::generate_canonical<float, 24>(generator_);
+    return r;
+}
+
+void QtPlatform::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::wait100ms()
+{
+    QThread::msleep(100);
+}
+
+QString QtPlatform::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}

@@ -1,0 +1,47 @@
+#include "Fonts.h"
+
+#include <QStringList>
+
+namespace {
+
+// Points at the 96 DPI the layout was drawn for, as pixels.
+int designPixels(double points)
+{
+    return qRound(points * 96.0 / 72.0);
+}
+
+QFont face(const QString &family, double points, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(designPixels(points));
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void Fonts::installSubstitutions()
+{
+    const QString sans = QStringLiteral("Noto Sans CJK SC");
+    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"),
+                               QStringList{QStringLiteral("AR PL UKai CN"), sans});
+    QFont::insertSubstitutions(QStringLiteral("幼圆"), QStringList{sans});
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               QStringList{QStringLiteral("AR PL UMing CN"),
+                                           QStringLiteral("Noto Serif CJK SC"), sans});
+}
+
+QFont Fonts::caption()
+{
+    return face(QStringLiteral("楷体_GB2312"), 26.25, true);
+}
+
+QFont Fonts::poemText()
+{
+    return face(QStringLiteral("幼圆"), 15, true);
+}
+
+QFont Fonts::poemAuthor()
+{
+    return face(QStringLiteral("宋体"), 12, false);
+}

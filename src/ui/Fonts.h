@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+
+// The game's three Chinese type faces under the names its layout uses, mapped onto fonts that
+// Debian ships: the Kai face for the word captions, a bold sans for the rounded face (Debian
+// has no rounded face covering simplified Chinese), a Song/Ming face for the poet line.
+// Sizes are in pixels as the layout was designed at 96 dots per inch, so captions fit their
+// places whatever resolution the screen reports.
+namespace Fonts {
+
+// Maps the layout's face names onto installed fonts; call once before creating the window.
+void installSubstitutions();
+// "楷体_GB2312" 26.25 pt bold: the word captions.
+QFont caption();
+// "幼圆" 15 pt bold: the poem title and verse lines.
+QFont poemText();
+// "宋体" 12 pt: the poet line.
+QFont poemAuthor();
+
+} // namespace Fonts

@@ -1,0 +1,145 @@
+#include "GameFixture.h"
+#include "PictureBox.h"
+#include "Spinner.h"
+
+#include <vector>
+
+namespace {
+
+class SpinnerClick : public GameFixture {
+protected:
+    bool faceIs(int bitmap) const { return controls.PicTurn->picture() == Resources::bitmap(bitmap); }
+
+    // Which of the whirl bitmaps 113, 116, 117 the dial shows, 0 for anything else.
+    int whirlFace() const
+    {
+        for (int bitmap : {113, 116, 117})
+            if (faceIs(bitmap))
+                return bitmap;
+        return 0;
+    }
+};
+
+TEST_F(SpinnerClick, showsTheFaceOfEachDrawAndKeepsItsCountForTheWalk)
+{
+    for (int drawn = 0; drawn <= 5; ++drawn) {
+        SCOPED_TRACE(drawn);
+        state.canSpin = true;
+        platform.scriptResults(6, {drawn});
+        clickOn(controls.PicTurn);
+        EXPECT_EQ(state.stepsLeft, drawn);
+        EXPECT_TRUE(faceIs(110 + drawn));
+        EXPECT_TRUE(controls.Timer1->isActive());
+        EXPECT_EQ(state.turnState, "playturn");
+        EXPECT_FALSE(state.canSpin);
+        EXPECT_FALSE(controls.Timer2->isActive());
+    }
+    EXPECT_TRUE(platform.draws.empty());
+}
+
+TEST_F(SpinnerClick, whirlsThroughFourFramesWithAPendingEventRunAndAWaitAfterEach)
+{
+    std::vector<int> framesAtEventRuns;
+    std::vector<int> waitsBeforeEventRuns;
+    platform.duringPendingEvents = [&] {
+        framesAtEventRuns.push_back(whirlFace());
+        waitsBeforeEventRuns.push_back(platform.waits);
+    };
+    platform.scriptResults(6, {3});
+    form.spinner().PicTurn_Click();
+
+    EXPECT_EQ(framesAtEventRuns, (std::vector<int>{116, 113, 117, 113}));
+    EXPECT_EQ(waitsBeforeEventRuns, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(platform.waits, 4);
+    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{101, PlayMode::Async, {}}}));
+}
+
+TEST_F(SpinnerClick, whirlEndsOnTheTiltedFourWithoutAFinalWait)
+{
+    form.spinner().animateSpinner();
+    EXPECT_EQ(whirlFace(), 117);
+    EXPECT_EQ(platform.pendingEventRuns, 4);
+    EXPECT_EQ(platform.waits, 4);
+}
+
+TEST_F(SpinnerClick, isIgnoredWhileTheSpinnerIsDisarmed)
+{
+    state.canSpin = false;
+    clickOn(controls.PicTurn);
+    EXPECT_TRUE(faceIs(111));
+    EXPECT_TRUE(platform.output.played.empty());
+    EXPECT_EQ(platform.pendingEventRuns, 0);
+    EXPECT_FALSE(controls.Timer1->isActive());
+    EXPECT_EQ(state.turnState, "playturn");
+}
+
+TEST_F(SpinnerClick, isIgnoredPastTheLastLevelEvenWhenArmed)
+{
+    state.level = 5;
+    state.canSpin = true;
+    clickOn(controls.PicTurn);
+    EXPECT_TRUE(faceIs(111));
+    EXPECT_TRUE(platform.output.played.empty());
+    EXPECT_FALSE(controls.Timer1->isActive());
+    EXPECT_TRUE(state.canSpin);
+}
+
+TEST_F(SpinnerClick, duringTheWhirlRunsANestedSpinWhoseDrawTheFaceShows)
+{
+    platform.scriptResults(6, {1, 4});
+    bool clicked = false;
+    platform.duringPendingEvents = [&] {
+        if (!clicked)
+            postClickOn(controls.PicTurn);
+        clicked = true;
+    };
+    clickOn(controls.PicTurn);
+
+    EXPECT_TRUE(platform.draws.empty());
+    EXPECT_EQ(state.stepsLeft, 4);
+    EXPECT_TRUE(faceIs(114));
+    EXPECT_EQ(platform.output.ids(), (std::vector<int>{101, 101}));
+    EXPECT_EQ(platform.pendingEventRuns, 8);
+    EXPECT_EQ(platform.waits, 8);
+    EXPECT_TRUE(controls.Timer1->isActive());
+    EXPECT_FALSE(state.canSpin);
+}
+
+class TurnStart : public GameFixture {};
+
+TEST_F(TurnStart, afterASpinStartsAForwardWalkAndStopsItself)
+{
+    platform.scriptResults(6, {2});
+    form.spinner().PicTurn_Click();
+    state.stepDir = -1;
+    form.spinner().Timer1_Timer();
+    EXPECT_FALSE(controls.Timer1->isActive());
+    EXPECT_EQ(state.stepDir, 1);
+    EXPECT_EQ(state.turnState, "gostep");
+    EXPECT_TRUE(controls.Timer2->isActive());
+    EXPECT_EQ(state.stepsLeft, 2);
+}
+
+TEST_F(TurnStart, withNoSpinResultWaitingOnlyStopsItself)
+{
+    state.turnState = QStringLiteral("gostep");
+    state.stepDir = -1;
+    controls.Timer1->start();
+    form.spinner().Timer1_Timer();
+    EXPECT_FALSE(controls.Timer1->isActive());
+    EXPECT_EQ(state.stepDir, -1);
+    EXPECT_FALSE(controls.Timer2->isActive());
+}
+
+TEST_F(TurnStart, isWiredToTheOneSecondTimer)
+{
+    controls.Timer1->setInterval(0);
+    platform.scriptResults(6, {0});
+    form.spinner().PicTurn_Click();
+    for (int run = 0; run < 100 && controls.Timer1->isActive(); ++run)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(state.turnState, "gostep");
+    EXPECT_TRUE(controls.Timer2->isActive());
+}
+
+} // namespace

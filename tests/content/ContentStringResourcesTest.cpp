@@ -1,0 +1,89 @@
+#include "ContentTables.h"
+#include "Resources.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using ContentTables::splitFields;
+
+namespace {
+
+constexpr int Poems = 5;
+
+std::vector<int> allStringIds()
+{
+    std::vector<int> ids{101};
+    for (int id = 201; id <= 217; ++id)
+        ids.push_back(id);
+    for (int p = 0; p < Poems; ++p) {
+        for (int line = 1; line <= 6; ++line)
+            ids.push_back(300 + 10 * p + line);
+    }
+    for (int id = 401; id <= 412; ++id)
+        ids.push_back(id);
+    for (int id = 421; id <= 423; ++id)
+        ids.push_back(id);
+    return ids;
+}
+
+} // namespace
+
+TEST(ContentStringResources, OnlyTheLastLineOfPoem3EndsWithALineBreak)
+{
+    EXPECT_EQ(Resources::string(336), QStringLiteral("为有暗香来。\r\n"));
+    for (int id : allStringIds()) {
+        if (id == 336)
+            continue;
+        const QString text = Resources::string(id);
+        ASSERT_FALSE(text.isEmpty()) << id;
+        EXPECT_FALSE(text.back().isSpace()) << "string " << id << " ends with white space";
+        EXPECT_FALSE(text.front().isSpace()) << "string " << id << " starts with white space";
+    }
+}
+
+TEST(ContentStringResources, PoemLinesAlternateCommaAndStopExceptTheFirstLineOfPoem1)
+{
+    EXPECT_EQ(Resources::string(313), QStringLiteral("葡萄美酒夜光杯"));
+    for (int p = 0; p < Poems; ++p) {
+        for (int line = 3; line <= 6; ++line) {
+            const int id = 300 + 10 * p + line;
+            if (id == 313)
+                continue;
+            const QString ending = line % 2 == 1 ? QStringLiteral("，") : QStringLiteral("。");
+            EXPECT_TRUE(Resources::string(id).trimmed().endsWith(ending)) << id;
+        }
+    }
+}
+
+TEST(ContentStringResources, PoemsHaveTheirTitlesAndPoets)
+{
+    const QString titles[Poems] = {"出塞", "凉州词", "鹿柴", "梅花", "山行"};
+    const QString poets[Poems] = {"王昌龄", "王翰", "王维", "王安石", "杜牧"};
+    for (int p = 0; p < Poems; ++p) {
+        EXPECT_EQ(Resources::string(301 + 10 * p), titles[p]);
+        EXPECT_EQ(Resources::string(302 + 10 * p), poets[p]);
+    }
+}
+
+TEST(ContentStringResources, TablesHaveTheirNumberOfFields)
+{
+    EXPECT_EQ(splitFields(Resources::string(101), u',').size(), 32);
+    for (int id = 201; id <= 217; ++id)
+        EXPECT_EQ(splitFields(Resources::string(id), u',').size(), 4) << id;
+    for (int id = 401; id <= 412; ++id)
+        EXPECT_EQ(splitFields(Resources::string(id), u'\t').size(), 12) << id;
+    for (int id = 421; id <= 423; ++id)
+        EXPECT_EQ(splitFields(Resources::string(id), u'/').size(), 44) << id;
+}
+
+TEST(ContentStringResources, GroupsZeroTo15UseEveryWordTwiceAndGroup16RepeatsGroupZero)
+{
+    std::vector<int> uses(32);
+    for (int id = 201; id <= 216; ++id) {
+        for (const QString &number : splitFields(Resources::string(id), u','))
+            ++uses.at(number.toInt());
+    }
+    EXPECT_EQ(uses, std::vector<int>(32, 2));
+    EXPECT_EQ(Resources::string(217), Resources::string(201));
+}

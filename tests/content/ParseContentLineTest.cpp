@@ -1,0 +1,130 @@
+#include "ContentTables.h"
+#include "GameState.h"
+
+#include <gtest/gtest.h>
+
+using ContentTables::parseContentLine;
+
+namespace {
+
+const QString Main = QStringLiteral("main");
+const QString Word = QStringLiteral("word");
+
+QString tabbed(const QStringList &fields)
+{
+    return fields.join(u'\t');
+}
+
+} // namespace
+
+TEST(ParseContentLine, MainLineFillsRowCounterColumnByColumn)
+{
+    GameState state;
+    state.boardGrid[3][5] = 99;
+    parseContentLine(state, tabbed({"7", "0", "12"}), 5, Main);
+    EXPECT_EQ(state.boardGrid[0][5], 7);
+    EXPECT_EQ(state.boardGrid[1][5], 0);
+    EXPECT_EQ(state.boardGrid[2][5], 12);
+    EXPECT_EQ(state.boardGrid[3][5], 99) << "a column after the last field keeps its value";
+    EXPECT_EQ(state.boardGrid[0][4], 0) << "other rows are untouched";
+    EXPECT_EQ(state.boardGrid[5][0], 0) << "the counter selects the row, not the column";
+}
+
+TEST(ParseContentLine, MainLineTakesSeventeenFieldsAndSquareNumbersUpTo100)
+{
+    GameState state;
+    QStringList fields(GameState::GridSize, QStringLiteral("100"));
+    fields[0] = QStringLiteral("0");
+    parseContentLine(state, tabbed(fields), GameState::GridSize - 1, Main);
+    EXPECT_EQ(state.boardGrid[0][16], 0);
+    EXPECT_EQ(state.boardGrid[16][16], 100);
+}
+
+TEST(ParseContentLine, WordLineFillsGroupCounterWithFieldTexts)
+{
+    GameState state;
+    parseContentLine(state, QStringLiteral("12,13,14,15"), 3, Word);
+    EXPECT_EQ(state.wordGroups[0][3], "12");
+    EXPECT_EQ(state.wordGroups[1][3], "13");
+    EXPECT_EQ(state.wordGroups[2][3], "14");
+    EXPECT_EQ(state.wordGroups[3][3], "15");
+    EXPECT_TRUE(state.wordGroups[0][2].isEmpty());
+    EXPECT_TRUE(state.wordGroups[0][4].isEmpty());
+}
+
+TEST(ParseContentLine, GroupLineWithThreeCommasYieldsFourFields)
+{
+    GameState state;
+    parseContentLine(state, QStringLiteral("19,23,27,31"), 15, Word);
+    EXPECT_EQ(state.wordGroups[3][15], "31") << "the text after the last comma is the fourth field";
+    EXPECT_TRUE(state.wordGroups[4][15].isEmpty());
+}
+
+TEST(ParseContentLine, WordFieldsAreStoredAsWrittenAndLaterSlotsKeepTheirText)
+{
+    GameState state;
+    state.wordGroups[2][0] = QStringLiteral("old");
+    parseContentLine(state, QStringLiteral(" 7,"), 0, Word);
+    EXPECT_EQ(state.wordGroups[0][0], " 7");
+    EXPECT_EQ(state.wordGroups[1][0], "");
+    EXPECT_EQ(state.wordGroups[2][0], "old");
+}
+
+TEST(ParseContentLine, OtherKindsChangeNothing)
+{
+    const GameState before;
+    for (const char *kind : {"Main", "words", "", " main"}) {
+        GameState state;
+        parseContentLine(state, QStringLiteral("1"), 0, QString::fromLatin1(kind));
+        EXPECT_EQ(state.boardGrid, before.boardGrid) << kind;
+        EXPECT_EQ(state.wordGroups, before.wordGroups) << kind;
+    }
+}
+
+// Content is trusted: a malformed line is a programming error and stops the program.
+class ParseContentLineDeathTest : public testing::Test {
+  protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+    GameState state;
+};
+
+TEST_F(ParseContentLineDeathTest, GridFieldThatIsNoIntegerStops)
+{
+    EXPECT_DEATH(parseContentLine(state, tabbed({"1", "x", "3"}), 0, Main),
+                 "main line .*\"x\" is not a 16-bit integer");
+    EXPECT_DEATH(parseContentLine(state, tabbed({"1", "2", ""}), 0, Main),
+                 "\"\" is not a 16-bit integer");
+}
+
+TEST_F(ParseContentLineDeathTest, EighteenGridFieldsStop)
+{
+    const QStringList fields(GameState::GridSize + 1, QStringLiteral("0"));
+    EXPECT_DEATH(parseContentLine(state, tabbed(fields), 0, Main),
+                 "grid column 17 is outside 0..16");
+}
+
+TEST_F(ParseContentLineDeathTest, SquareNumberOutside0To100Stops)
+{
+    EXPECT_DEATH(parseContentLine(state, tabbed({"1", "101"}), 0, Main),
+                 "square number 101 is outside 0..100");
+    EXPECT_DEATH(parseContentLine(state, QStringLiteral("-1"), 0, Main),
+                 "square number -1 is outside 0..100");
+}
+
+TEST_F(ParseContentLineDeathTest, GridRowOutside0To16Stops)
+{
+    EXPECT_DEATH(parseContentLine(state, QStringLiteral("1"), 17, Main), "grid row 17 is outside");
+    EXPECT_DEATH(parseContentLine(state, QStringLiteral("1"), -1, Main), "grid row -1 is outside");
+}
+
+TEST_F(ParseContentLineDeathTest, SixGroupFieldsStop)
+{
+    EXPECT_DEATH(parseContentLine(state, QStringLiteral("1,2,3,4,5,6"), 0, Word),
+                 "group word 5 is outside 0..4");
+}
+
+TEST_F(ParseContentLineDeathTest, GroupOutside0To31Stops)
+{
+    EXPECT_DEATH(parseContentLine(state, QStringLiteral("1"), 32, Word),
+                 "group 32 is outside 0..31");
+}

@@ -1,0 +1,62 @@
+#include "Resources.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+bool embedded(const QString &path)
+{
+    return QFile::exists(path);
+}
+
+TEST(ResourcesByNumber, GiveASoundAsTheCompleteWaveFile)
+{
+    const QByteArray wave = Resources::sound(102);
+
+    EXPECT_TRUE(wave.startsWith("RIFF"));
+    EXPECT_EQ(wave.mid(8, 4), QByteArray("WAVE"));
+    QFile file(QStringLiteral(":/sounds/102.wav"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(wave, file.readAll());
+}
+
+TEST(ResourcesByNumber, GiveABitmapAtItsPixelSize)
+{
+    if (!embedded(QStringLiteral(":/bitmaps/164.bmp")))
+        GTEST_SKIP() << "bitmaps are not generated yet";
+
+    EXPECT_EQ(Resources::bitmap(164).size(), QSize(50, 35));
+    EXPECT_EQ(Resources::bitmap(124).size(), QSize(300, 300));
+    EXPECT_EQ(Resources::bitmap(205).size(), QSize(90, 90));
+}
+
+TEST(ResourcesByNumber, GiveAStringAsItsExactUtf8Text)
+{
+    if (!embedded(QStringLiteral(":/strings/336.txt")))
+        GTEST_SKIP() << "strings are not generated yet";
+
+    QFile file(QStringLiteral(":/strings/336.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = Resources::string(336);
+
+    EXPECT_EQ(text, QString::fromUtf8(file.readAll()));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+    EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4e00; }));
+}
+
+using ResourcesDeathTest = ::testing::Test;
+
+TEST_F(ResourcesDeathTest, AMissingResourceStopsTheProgramNamingIt)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+
+    EXPECT_DEATH(Resources::sound(999), ":/sounds/999.wav");
+    EXPECT_DEATH(Resources::bitmap(998), ":/bitmaps/998.bmp");
+    EXPECT_DEATH(Resources::string(997), ":/strings/997.txt");
+}
+
+} // namespace

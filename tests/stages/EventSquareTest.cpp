@@ -1,0 +1,127 @@
+#include "GameFixture.h"
+#include "PictureBox.h"
+#include "Stages.h"
+
+#include <vector>
+
+namespace {
+
+// The chance square on its own: the square its walk enters and a level end are recorded
+// instead of run.
+class ChanceSquare : public GameFixture {
+protected:
+    ChanceSquare()
+    {
+        form.board().setFlow([this] { enteredOn.push_back(state.catPos); },
+                             [this] { ++levelEnds; });
+    }
+
+    // The kitten has just walked onto square of level and the dispatch opens the chance
+    // square, which draws creature (0 caterpillar, 1 bee).
+    void runOn(int level, int square, int creature)
+    {
+        startLevelOn(level, square);
+        enteredOn.clear();
+        levelEnds = 0;
+        state.turnState = QStringLiteral("gostep");
+        state.canSpin = false;
+        platform.scriptResults(2, {creature});
+        form.stages().runEventSquare();
+    }
+
+    QImage scene() const { return boardRegion({110, 110, 300, 300}); }
+
+    std::vector<int> enteredOn;
+    int levelEnds = 0;
+};
+
+TEST_F(ChanceSquare, caterpillarIsShownBeforeItsSoundThenSendsTheKittenThreeBack)
+{
+    std::vector<bool> shownBeforeSound;
+    platform.duringPendingEvents = [&] {
+        shownBeforeSound.push_back(scene() == rgb32(Resources::bitmap(131))
+                                   && controls.PicBg->picture() == Resources::bitmap(131)
+                                   && platform.output.played.empty());
+    };
+    bool walkingDuringSound = true;
+    platform.output.duringSyncPlay = [&](int) { walkingDuringSound = controls.Timer2->isActive(); };
+    state.stageState = QStringLiteral("whatdo");
+
+    runOn(1, 13, 0);
+
+    EXPECT_EQ(shownBeforeSound, std::vector<bool>{true});
+    EXPECT_FALSE(walkingDuringSound);
+    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{103, PlayMode::Sync, {}}}));
+    EXPECT_EQ(state.stepsLeft, 2);
+    EXPECT_EQ(state.stepDir, -1);
+    EXPECT_TRUE(controls.Timer2->isActive());
+    EXPECT_EQ(state.stageState, "whatdo");
+    EXPECT_FALSE(state.canSpin);
+
+    EXPECT_EQ(walkUntilStopped(), 7);
+    EXPECT_EQ(enteredOn, std::vector<int>{10});
+}
+
+TEST_F(ChanceSquare, beeIsShownAndHeardThenSendsTheKittenFourForward)
+{
+    state.stageState = QStringLiteral("playword");
+    runOn(1, 13, 1);
+
+    EXPECT_EQ(scene(), rgb32(Resources::bitmap(132)));
+    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{104, PlayMode::Sync, {}}}));
+    EXPECT_EQ(state.stepsLeft, 3);
+    EXPECT_EQ(state.stepDir, 1);
+    EXPECT_EQ(state.stageState, "playword");
+    EXPECT_FALSE(state.canSpin);
+
+    EXPECT_EQ(walkUntilStopped(), 9);
+    EXPECT_EQ(enteredOn, std::vector<int>{17});
+}
+
+TEST_F(ChanceSquare, creatureStaysUntilTheFirstStepRepaintsTheBoard)
+{
+    runOn(2, 15, 0);
+    form.board().Timer2_Timer();
+    EXPECT_EQ(scene(), rgb32(Resources::bitmap(131)));
+    form.board().Timer2_Timer();
+    EXPECT_EQ(scene(), rgb32(Resources::bitmap(122)));
+}
+
+// Each chance square of each level, with where the caterpillar and the bee take the kitten;
+// 0 means the bee walks past the last square and ends the level.
+struct Reach {
+    int level;
+    int square;
+    int back;
+    int forward;
+};
+
+const Reach ChanceSquares[] = {
+    {1, 7, 4, 11},  {1, 13, 10, 17}, {1, 20, 17, 24}, {1, 32, 29, 36}, {1, 42, 39, 0},
+    {2, 9, 6, 13},  {2, 15, 12, 19}, {2, 22, 19, 26}, {2, 32, 29, 36}, {2, 38, 35, 42},
+    {3, 9, 6, 13},  {3, 14, 11, 18}, {3, 20, 17, 24}, {3, 29, 26, 33}, {3, 40, 37, 0},
+};
+
+TEST_F(ChanceSquare, reachesTheSquaresOfEachLevelOrEndsTheLevelPastTheLastSquare)
+{
+    for (const Reach &row : ChanceSquares) {
+        SCOPED_TRACE(QStringLiteral("level %1 square %2").arg(row.level).arg(row.square).toStdString());
+        runOn(row.level, row.square, 0);
+        EXPECT_EQ(state.squareTable[row.square][0], 4);
+        walkUntilStopped();
+        EXPECT_EQ(enteredOn, std::vector<int>{row.back});
+
+        runOn(row.level, row.square, 1);
+        walkUntilStopped();
+        if (row.forward == 0) {
+            EXPECT_TRUE(enteredOn.empty());
+            EXPECT_EQ(levelEnds, 1);
+            EXPECT_EQ(state.level, row.level + 1);
+        } else {
+            EXPECT_EQ(enteredOn, std::vector<int>{row.forward});
+            EXPECT_EQ(levelEnds, 0);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+// The icons painted on the board's track squares, one per square kind: an opaque 40 x 40 tile
+// in a warm colour of its own with the figure on it, its corners in the board's colour.
+namespace SquareIcons {
+
+// kind 1: poem (a mushroom house), 2: teaching (a bee), 3: test (a tadpole), 4: event (a leaf).
+QImage icon(int kind);
+
+} // namespace SquareIcons

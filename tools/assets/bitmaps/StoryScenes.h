@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+// The 300 x 300 pictures painted in the middle of the board: the three level scenes and the end
+// scene tell a small story (a rabbit on a sunny meadow, the rabbit sheltering under a leaf in the
+// rain, a bird in the rain, the two friends together in the sunshine); the two event scenes show
+// who moves the kitten.
+namespace StoryScenes {
+
+QImage rabbitOnMeadow();
+QImage rabbitUnderLeaf();
+QImage birdInRain();
+QImage friendsInSunshine();
+QImage caterpillarInForest();
+QImage beeInForest();
+
+} // namespace StoryScenes

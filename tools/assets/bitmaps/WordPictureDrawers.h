@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPainter>
+
+// One function per word picture. Each draws on the logical 100 x 100 canvas, over the card that
+// has already been filled and clipped, so a scene may paint the whole card.
+namespace WordArt {
+
+// Objects shown with colour emoji (WordPicturesEmoji.cpp).
+void drawBag(QPainter &p);
+void drawCake(QPainter &p);
+void drawTelephone(QPainter &p);
+void drawComputer(QPainter &p);
+void drawRiceBowl(QPainter &p);
+void drawGiftBox(QPainter &p);
+void drawHat(QPainter &p);
+void drawBread(QPainter &p);
+void drawLeatherShoes(QPainter &p);
+void drawBalloons(QPainter &p);
+void drawPencil(QPainter &p);
+void drawBroom(QPainter &p);
+void drawSofa(QPainter &p);
+void drawWristwatch(QPainter &p);
+void drawGloves(QPainter &p);
+void drawBook(QPainter &p);
+void drawSocks(QPainter &p);
+void drawClock(QPainter &p);
+
+// Clothes drawn from shapes (WordPicturesClothes.cpp).
+void drawOvercoat(QPainter &p);
+void drawShortSkirt(QPainter &p);
+void drawSweater(QPainter &p);
+
+// Things about the home drawn from shapes (WordPicturesHousehold.cpp).
+void drawPiano(QPainter &p);
+void drawJelly(QPainter &p);
+void drawCandle(QPainter &p);
+void drawGlassOfWater(QPainter &p);
+void drawDeskLamp(QPainter &p);
+
+// Toys and a money box drawn from shapes (WordPicturesToys.cpp).
+void drawPiggyBank(QPainter &p);
+void drawDoll(QPainter &p);
+
+// Places: the house outside and three rooms inside (WordPicturesPlaces.cpp).
+void drawKitchen(QPainter &p);
+void drawHouse(QPainter &p);
+void drawLivingRoom(QPainter &p);
+void drawBedroom(QPainter &p);
+
+} // namespace WordArt

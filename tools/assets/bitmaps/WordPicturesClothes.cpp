@@ -1,0 +1,233 @@
+#include "WordPictureDrawers.h"
+#include "WordPictureKit.h"
+
+#include <utility>
+
+namespace WordArt {
+
+namespace {
+
+// Vertical ribs across a knitted band (cuffs, hem), drawn in the band's own frame.
+void drawRibbing(QPainter &p, const QRectF &band, QColor colour) {
+    drawRoundedBox(p, band, 2, colour, 1.0);
+    p.save();
+    p.setPen(QPen(colour.darker(130), 0.8));
+    for (qreal x = band.left() + 2.5; x < band.right() - 1; x += 3.0)
+        p.drawLine(QPointF(x, band.top() + 1.2), QPointF(x, band.bottom() - 1.2));
+    p.restore();
+}
+
+// --- short skirt: a flared skirt that ends in soft folds well above where a knee would be ---
+
+constexpr qreal skirtWaist = 32, skirtHem = 68;
+constexpr qreal hemLeft = 12, hemRight = 88;
+constexpr int skirtFolds = 6;
+
+qreal hemFoldX(int i) {
+    return hemLeft + (hemRight - hemLeft) * i / skirtFolds;
+}
+
+QPainterPath skirtShape() {
+    QPainterPath path(QPointF(33, skirtWaist));
+    path.cubicTo(QPointF(26, 44), QPointF(16, 56), QPointF(hemLeft, skirtHem));
+    for (int i = 0; i < skirtFolds; ++i)
+        path.quadTo(QPointF((hemFoldX(i) + hemFoldX(i + 1)) / 2, skirtHem + 9),
+                    QPointF(hemFoldX(i + 1), skirtHem));
+    path.cubicTo(QPointF(84, 56), QPointF(74, 44), QPointF(67, skirtWaist));
+    path.closeSubpath();
+    return path;
+}
+
+void drawSkirtFolds(QPainter &p) {
+    p.save();
+    p.setClipPath(skirtShape());
+    p.setPen(QPen(QColor(200, 60, 110), 1.1, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 1; i < skirtFolds; ++i) {
+        const qreal waistX = 33 + 34.0 * i / skirtFolds;
+        p.drawLine(QPointF(waistX, skirtWaist + 4), QPointF(hemFoldX(i), skirtHem + 1));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 230));
+    for (int row = 0; row < 4; ++row) {
+        for (int col = -1; col < 7; ++col) {
+            const qreal x = 18 + col * 13 + (row % 2) * 6.5, y = 38 + row * 9;
+            p.drawEllipse(QPointF(x, y), 1.8, 1.8);
+        }
+    }
+    p.restore();
+}
+
+void drawBow(QPainter &p, QPointF knot, QColor ribbon) {
+    const QColor edge = outlineFor(ribbon);
+    fillOutlined(p, polygonPath({knot, knot + QPointF(-8, -5), knot + QPointF(-8, 5)}), ribbon,
+                 edge, 1.0);
+    fillOutlined(p, polygonPath({knot, knot + QPointF(8, -5), knot + QPointF(8, 5)}), ribbon, edge,
+                 1.0);
+    p.setBrush(ribbon);
+    p.setPen(QPen(edge, 1.0));
+    p.drawEllipse(knot, 2.6, 2.6);
+}
+
+// --- sweater ---
+
+const QColor sweaterRed(214, 62, 70);
+
+QPainterPath sweaterShape() {
+    return polygonPath({QPointF(40, 16), QPointF(60, 16), QPointF(75, 21), QPointF(92, 62),
+                        QPointF(80, 67), QPointF(71, 42), QPointF(71, 80), QPointF(29, 80),
+                        QPointF(29, 42), QPointF(20, 67), QPointF(8, 62), QPointF(25, 21)});
+}
+
+void drawKnitStitches(QPainter &p) {
+    p.save();
+    p.setClipPath(sweaterShape());
+    p.setPen(QPen(sweaterRed.darker(122), 0.8, Qt::SolidLine, Qt::RoundCap));
+    for (qreal y = 22; y < 80; y += 5) {
+        for (qreal x = 4; x < 96; x += 5) {
+            p.drawLine(QPointF(x, y), QPointF(x + 2, y + 2.5));
+            p.drawLine(QPointF(x + 2, y + 2.5), QPointF(x + 4, y));
+        }
+    }
+    p.restore();
+}
+
+// A cream band across the chest with a row of red hearts, the classic jumper pattern.
+void drawChestBand(QPainter &p) {
+    p.save();
+    p.setClipPath(sweaterShape());
+    p.fillRect(QRectF(0, 44, 100, 12), QColor(255, 244, 225));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sweaterRed);
+    for (qreal x = 36; x <= 64; x += 14) {
+        QPainterPath heart(QPointF(x, 53.5));
+        heart.cubicTo(QPointF(x - 6, 49), QPointF(x - 3, 44.5), QPointF(x, 47.5));
+        heart.cubicTo(QPointF(x + 3, 44.5), QPointF(x + 6, 49), QPointF(x, 53.5));
+        p.drawPath(heart);
+    }
+    p.restore();
+}
+
+void drawSweaterTrim(QPainter &p) {
+    const QColor rib = sweaterRed.darker(112);
+    drawRibbing(p, QRectF(29, 74, 42, 8), rib);
+    for (const auto &[centre, angle] :
+         {std::pair{QPointF(14.5, 66.5), 23.0}, std::pair{QPointF(85.5, 66.5), -23.0}}) {
+        p.save();
+        p.translate(centre);
+        p.rotate(angle);
+        drawRibbing(p, QRectF(-7, -3.5, 14, 7), rib);
+        p.restore();
+    }
+    p.save();
+    p.setPen(QPen(rib.darker(115), 4.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(39, 10, 22, 12), 200 * 16, 140 * 16);
+    p.restore();
+}
+
+// --- overcoat: long, reaching almost to the ground, so it is never taken for a jacket ---
+
+const QColor coatCamel(196, 134, 70);
+
+QPainterPath coatBody() {
+    return polygonPath({QPointF(41, 11), QPointF(59, 11), QPointF(70, 16), QPointF(71, 36),
+                        QPointF(77, 93), QPointF(23, 93), QPointF(29, 36), QPointF(30, 16)});
+}
+
+QPainterPath coatSleeve(bool left) {
+    const qreal s = left ? 1 : -1;
+    const auto at = [s](qreal x, qreal y) { return QPointF(50 + s * (x - 50), y); };
+    return polygonPath({at(30, 16), at(20, 21), at(12, 70), at(23, 72), at(30, 38)});
+}
+
+void drawCoatSleeves(QPainter &p) {
+    for (const bool left : {true, false}) {
+        fillOutlined(p, coatSleeve(left), coatCamel.darker(108), coatCamel.darker(170));
+        const qreal s = left ? 1 : -1;
+        p.save();
+        p.translate(50 + s * (17.5 - 50), 69);
+        p.rotate(s * 4);
+        drawRoundedBox(p, QRectF(-6.5, -3.5, 13, 6), 1.5, coatCamel.darker(130), 1.0);
+        p.restore();
+    }
+}
+
+void drawCoatLapels(QPainter &p) {
+    const QColor lapel = coatCamel.darker(118);
+    fillOutlined(p,
+                 polygonPath({QPointF(41, 11), QPointF(59, 11), QPointF(56, 16), QPointF(44, 16)}),
+                 QColor(120, 70, 40), coatCamel.darker(170), 1.0);
+    fillOutlined(p,
+                 polygonPath({QPointF(41, 11), QPointF(34, 15), QPointF(41, 30), QPointF(52, 42)}),
+                 lapel, coatCamel.darker(170), 1.0);
+    fillOutlined(p,
+                 polygonPath({QPointF(59, 11), QPointF(66, 15), QPointF(59, 30), QPointF(52, 42)}),
+                 lapel, coatCamel.darker(170), 1.0);
+}
+
+void drawCoatBelt(QPainter &p) {
+    p.save();
+    p.setClipPath(coatBody());
+    p.fillRect(QRectF(0, 52, 100, 6), coatCamel.darker(125));
+    p.setPen(QPen(coatCamel.darker(170), 0.8));
+    p.drawLine(QPointF(0, 52), QPointF(100, 52));
+    p.drawLine(QPointF(0, 58), QPointF(100, 58));
+    p.restore();
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(235, 200, 90), 1.4));
+    p.drawRoundedRect(QRectF(48, 51, 8, 8), 1.2, 1.2);
+    p.restore();
+}
+
+void drawCoatButtonsAndPockets(QPainter &p) {
+    p.save();
+    p.setPen(QPen(coatCamel.darker(170), 1.0));
+    p.drawLine(QPointF(52, 42), QPointF(55, 93));
+    p.drawLine(QPointF(31, 72), QPointF(42, 72));
+    p.drawLine(QPointF(60, 72), QPointF(71, 72));
+    p.setBrush(QColor(90, 55, 35));
+    for (const qreal y : {46.0, 64.0, 78.0}) {
+        p.drawEllipse(QPointF(45, y), 2.0, 2.0);
+        p.drawEllipse(QPointF(61, y), 2.0, 2.0);
+    }
+    p.restore();
+}
+
+} // namespace
+
+// A pink flared short skirt with white polka dots, soft folds, a waistband and a bow.
+void drawShortSkirt(QPainter &p) {
+    drawGroundShadow(p, QPointF(50, 86), 70);
+    const QColor pink(255, 128, 170);
+    fillOutlined(p, skirtShape(), pink, QColor(190, 60, 110), 1.3);
+    drawSkirtFolds(p);
+    QPainterPath band(QPointF(32, 25));
+    band.quadTo(QPointF(50, 29), QPointF(68, 25));
+    band.lineTo(68, 32);
+    band.quadTo(QPointF(50, 36), QPointF(32, 32));
+    band.closeSubpath();
+    fillOutlined(p, band, QColor(214, 60, 120), QColor(160, 40, 90), 1.2);
+    drawBow(p, QPointF(50, 30), Qt::white);
+}
+
+// A red knitted jumper: stitches all over, a heart band, ribbed collar, cuffs and hem.
+void drawSweater(QPainter &p) {
+    drawGroundShadow(p, QPointF(50, 88), 60);
+    fillOutlined(p, sweaterShape(), sweaterRed, sweaterRed.darker(160), 1.4);
+    drawKnitStitches(p);
+    drawChestBand(p);
+    drawSweaterTrim(p);
+}
+
+// A long camel overcoat: lapels, two rows of buttons, a belt with a buckle and pockets.
+void drawOvercoat(QPainter &p) {
+    drawGroundShadow(p, QPointF(50, 94), 62);
+    drawCoatSleeves(p);
+    fillOutlined(p, coatBody(), coatCamel, coatCamel.darker(170), 1.3);
+    drawCoatButtonsAndPockets(p);
+    drawCoatBelt(p);
+    drawCoatLapels(p);
+}
+
+} // namespace WordArt

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Regenerates every asset of the game, deterministically, from the sources under tools/assets/:
+#
+#   resources/bitmaps/NNN.bmp   drawn by the bitmap generator (tools/assets/bitmaps/)
+#   resources/sounds/NNN.wav    spoken and synthesised by tools/assets/sounds/generate.sh
+#   resources/wav/step.wav      likewise
+#
+# The game's own build never runs this: the generated files are committed. Run it from anywhere:
+#
+#   tools/assets/regenerate.sh
+#
+# Needs cmake, a C++20 compiler, qt6-base-dev, fonts-noto-color-emoji and fonts-dejavu-core for
+# the bitmaps, and what tools/assets/sounds/generate.sh lists for the sounds. The bitmap
+# generator is built in build-assets/ at the top of the repository.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+build="$root/build-assets"
+
+cmake -S "$here/bitmaps" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --parallel
+QT_QPA_PLATFORM=offscreen "$build/draw-bitmaps" "$root/resources/bitmaps"
+echo "bitmaps written to resources/bitmaps/"
+
+if [[ -x "$here/sounds/generate.sh" ]]; then
+  "$here/sounds/generate.sh"
+  echo "sounds written to resources/sounds/ and resources/wav/"
+else
+  echo "regenerate.sh: tools/assets/sounds/generate.sh is missing; sounds not regenerated" >&2
+  exit 1
+fi

@@ -1,0 +1,355 @@
+#!/usr/bin/env bash
+# Regenerates every sound of the game from the text manifests beside this script:
+#
+#   resources/sounds/NNN.wav   the numbered sounds built into the program
+#   resources/wav/step.wav     the board-click sound that lives beside the program
+#
+# Speech (words.txt, speech.txt) is spoken by espeak-ng's Mandarin voice that reads pinyin
+# with tone numbers (cmn-latn-pinyin); effects and jingles are synthesised with sox. Every run
+# gives byte-identical files: sox runs with -R (fixed seeds for the noise and pluck
+# generators) and -D (no dither when reducing to 8 bits), and nothing depends on the time.
+#
+# Needs the Debian packages espeak-ng (with espeak-ng-data), sox and libsox-fmt-all, and
+# python3 (standard library only). The normal build never runs this; its output is committed.
+#
+# Usage:
+#   tools/assets/sounds/generate.sh              write all the files
+#   tools/assets/sounds/generate.sh --phonemes   print the phonemes of every spoken text
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/../../.." && pwd)"
+sounds="$root/resources/sounds"
+wavdir="$root/resources/wav"
+
+mode=build
+case "${1:-}" in
+  "") ;;
+  --phonemes) mode=phonemes ;;
+  *) echo "usage: $0 [--phonemes]" >&2; exit 2 ;;
+esac
+
+for tool in espeak-ng sox python3; do
+  command -v "$tool" >/dev/null || { echo "generate.sh: $tool is not installed" >&2; exit 1; }
+done
+espeak-ng --voices=cmn | grep -q 'cmn-latn-pinyin' ||
+  { echo "generate.sh: espeak-ng has no cmn-latn-pinyin voice" >&2; exit 1; }
+
+export LC_ALL=C.UTF-8
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/clips" "$sounds" "$wavdir"
+
+# sox with fixed random seeds, no dither, and only errors reported.
+sx() { sox -R -D -V1 "$@"; }
+
+# One plucked note as a 22050 Hz mono clip: note OUT NOTE START LENGTH
+# The string is plucked START seconds into the clip and fades out over its LENGTH.
+note() {
+  sx -n -r 22050 -c 1 -b 16 "$1" synth "$4" pluck "$2" fade q 0 "$4" "$4" pad "$3"
+}
+
+# One soft sine note (for the comforting jingle): soft_note OUT FREQ START LENGTH
+soft_note() {
+  sx -n -r 22050 -c 1 -b 16 "$1" synth "$4" sine "$2" synth "$4" sine mix "$(($2 * 2))" \
+    fade h 0.03 "$4" "$(python3 -c "print($4 - 0.03)")" pad "$3"
+}
+
+# Mixes two or more clips into one and sets its peak level: mix_clips OUT PEAK_DB IN IN...
+mix_clips() {
+  local out="$1" peak="$2"; shift 2
+  sx -m "$@" "$out" gain -n "$peak"
+}
+
+# A soft padded tap: a short falling "pok" under a puff of filtered noise, both dying away
+# within about 60 ms (the logarithmic fade decays like a struck object).
+# tap OUT RATE CHANNELS LENGTH
+tap() {
+  local out="$1" rate="$2" channels="$3" length="$4"
+  sx -n -r "$rate" -c 1 -b 16 "$work/tap_body.wav" synth 0.2 sine 260-110 fade l 0.004 0.2 0.196
+  sx -n -r "$rate" -c 1 -b 16 "$work/tap_puff.wav" synth 0.08 brownnoise \
+    lowpass 2000 highpass 150 fade l 0.002 0.08 0.078
+  sx -m -v 1 "$work/tap_body.wav" -v 0.6 "$work/tap_puff.wav" "$work/tap_mix.wav"
+  sx "$work/tap_mix.wav" -r "$rate" -c "$channels" -b 16 -e signed-integer "$out" \
+    gain -n -6 pad 0.005 "$length" trim 0 "$length"
+}
+
+make_effects() {
+  # 101: the spinner whirl - a rising triangle tone with a fluttering wobble that speeds up,
+  # and a little breathy noise under it.
+  sx -n -r 22050 -c 1 -b 16 "$work/whirl_tone.wav" \
+    synth 0.49 triangle 280-1000 synth 0.49 sine amod 18-42
+  sx -n -r 22050 -c 1 -b 16 "$work/whirl_air.wav" \
+    synth 0.49 pinknoise sinc 800-3000 synth 0.49 sine amod 18-42
+  sx -m -v 1 "$work/whirl_tone.wav" -v 0.25 "$work/whirl_air.wav" \
+    -r 22050 -c 1 -b 8 -e unsigned-integer "$sounds/101.wav" fade q 0.04 0.49 0.16 gain -n -7
+
+  # 102: one kitten step (44100 Hz stereo) and the board-click step beside the program.
+  tap "$sounds/102.wav" 44100 2 0.25
+  tap "$wavdir/step.wav" 22050 1 0.25
+
+  # 900: 0.05 s of silence as 22050 Hz stereo IMA ADPCM; it only cuts off the sound that
+  # is playing. 1010 samples are exactly two 512-byte blocks, so nothing is padded.
+  sx -r 22050 -c 2 -n -e ima-adpcm "$sounds/900.wav" trim 0 1010s
+
+  # Jingles placed in front of the test-result speech (speech.txt: play NAME).
+  note "$work/r1.wav" G5 0 0.22
+  note "$work/r2.wav" C6 0.09 0.22
+  mix_clips "$work/clips/right.wav" -3 "$work/r1.wav" "$work/r2.wav"
+
+  note "$work/p1.wav" C5 0 0.3
+  note "$work/p2.wav" E5 0.11 0.3
+  note "$work/p3.wav" G5 0.22 0.3
+  note "$work/p4.wav" C6 0.33 0.5
+  mix_clips "$work/clips/passed.wav" -3 "$work/p1.wav" "$work/p2.wav" "$work/p3.wav" "$work/p4.wav"
+
+  soft_note "$work/f1.wav" 659 0 0.26
+  soft_note "$work/f2.wav" 523 0.2 0.34
+  mix_clips "$work/clips/failed.wav" -6 "$work/f1.wav" "$work/f2.wav"
+}
+
+if [[ $mode == build ]]; then
+  make_effects
+fi
+
+# Speech: parse the manifests, speak every phrase, lay the phrases out on the exact length,
+# and convert to the final format.
+python3 - "$mode" "$here" "$work" "$sounds" <<'PYTHON'
+import array
+import os
+import re
+import subprocess
+import sys
+import wave
+
+mode, here, work, sounds = sys.argv[1:5]
+VOICE = "cmn-latn-pinyin"
+RATE = 22050          # espeak-ng's output rate; everything is assembled at this rate
+SPEECH_PEAK = 0.89    # speech is normalised to -1 dBFS
+MIN_PAUSE = 0.12      # a pause unit shorter than this means the text is too long
+MAX_PAUSE = 1.6       # a pause unit longer than this means the text is too short
+SYLLABLE = re.compile(r"^[a-zü]+[1-5]$")
+# Every spoken sound number the game plays; the manifests must give exactly these.
+SPOKEN = set(range(103, 108)) | set(range(111, 115)) | set(range(121, 125)) | \
+    set(range(201, 233)) | set(range(301, 306))
+
+
+class ManifestError(Exception):
+    pass
+
+
+def hanzi_count(text):
+    return sum(1 for ch in text if "\u4e00" <= ch <= "\u9fff")
+
+
+def parse_say(value, where):
+    if "|" not in value:
+        raise ManifestError(f"{where}: say needs 'pinyin | 汉字'")
+    pinyin, hanzi = (part.strip() for part in value.split("|", 1))
+    parts = [p.split() for p in pinyin.split("/")]
+    syllables = [s for p in parts for s in p]
+    for s in syllables:
+        if not SYLLABLE.match(s):
+            raise ManifestError(f"{where}: '{s}' is not a pinyin syllable with a tone number")
+    if any(not p for p in parts):
+        raise ManifestError(f"{where}: empty part around '/'")
+    if len(syllables) != hanzi_count(hanzi):
+        raise ManifestError(f"{where}: {len(syllables)} syllables for {hanzi_count(hanzi)} characters")
+    return ("say", [" ".join(p) for p in parts], hanzi)
+
+
+def new_section(number, title):
+    return {"id": number, "title": title, "samplerate": 22050, "length": None, "speed": None,
+            "lead": 0.15, "tail": 0.3, "breath": 0.2, "items": []}
+
+
+def parse_speech(path):
+    sections = []
+    with open(path, encoding="utf-8") as f:
+        for lineno, raw in enumerate(f, 1):
+            line = raw.split("#", 1)[0].strip()
+            where = f"{os.path.basename(path)}:{lineno}"
+            if not line:
+                continue
+            m = re.match(r"^\[(\d{3})\]\s*(.*)$", line)
+            if m:
+                sections.append(new_section(int(m.group(1)), m.group(2)))
+                continue
+            if not sections:
+                raise ManifestError(f"{where}: text before the first section")
+            sec = sections[-1]
+            key, _, value = line.partition(" ")
+            value = value.strip()
+            if key == "say":
+                sec["items"].append(parse_say(value, where))
+            elif key == "pause":
+                sec["items"].append(("pause", float(value)))
+            elif key == "play":
+                sec["items"].append(("play", value))
+            elif key in ("samplerate", "speed"):
+                sec[key] = int(value)
+            elif key in ("length", "lead", "tail", "breath"):
+                sec[key] = float(value)
+            else:
+                raise ManifestError(f"{where}: unknown key '{key}'")
+    return sections
+
+
+def parse_words(path):
+    settings = {}
+    sections = []
+    with open(path, encoding="utf-8") as f:
+        for lineno, raw in enumerate(f, 1):
+            line = raw.split("#", 1)[0].strip()
+            where = f"{os.path.basename(path)}:{lineno}"
+            if not line:
+                continue
+            key, _, value = line.partition(" ")
+            value = value.strip()
+            if key.isdigit():
+                sec = new_section(int(key), "word")
+                sec.update(speed=int(settings["speed"]), length=float(settings["length"]),
+                           lead=float(settings["lead"]), tail=0.0)
+                sec["items"].append(parse_say(value, where))
+                sections.append(sec)
+            elif key in ("speed", "length", "lead"):
+                settings[key] = value
+            else:
+                raise ManifestError(f"{where}: unknown key '{key}'")
+    return sections
+
+
+def speak(text, speed, out):
+    subprocess.run(["espeak-ng", "-v", VOICE, "-s", str(speed), "-w", out, text], check=True)
+
+
+def read_mono16(path):
+    with wave.open(path, "rb") as w:
+        if (w.getnchannels(), w.getsampwidth(), w.getframerate()) != (1, 2, RATE):
+            raise ManifestError(f"{path}: expected {RATE} Hz mono 16-bit")
+        samples = array.array("h", w.readframes(w.getnframes()))
+    if sys.byteorder == "big":
+        samples.byteswap()
+    return samples
+
+
+def write_mono16(path, samples):
+    data = array.array("h", samples)
+    if sys.byteorder == "big":
+        data.byteswap()
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(data.tobytes())
+
+
+def trim(samples, threshold=120, margin=int(0.012 * RATE)):
+    """Cuts the silence espeak-ng puts around an utterance, keeping a short margin."""
+    first = next(i for i, s in enumerate(samples) if abs(s) > threshold)
+    last = len(samples) - 1 - next(i for i, s in enumerate(reversed(samples)) if abs(s) > threshold)
+    return samples[max(0, first - margin):min(len(samples), last + 1 + margin)]
+
+
+def silence(seconds):
+    return array.array("h", bytes(2 * int(round(seconds * RATE))))
+
+
+def build(sec):
+    sid = sec["id"]
+    if sec["length"] is None or sec["speed"] is None:
+        raise ManifestError(f"sound {sid}: length and speed are required")
+    # Speak every part, then scale all speech of the sound by one factor to the target peak.
+    spoken = []
+    for kind, *rest in sec["items"]:
+        if kind == "say":
+            parts = []
+            for n, text in enumerate(rest[0]):
+                tmp = os.path.join(work, f"say_{sid}_{len(spoken)}_{n}.wav")
+                speak(text, sec["speed"], tmp)
+                parts.append(trim(read_mono16(tmp)))
+            spoken.append(parts)
+    peak = max(abs(s) for parts in spoken for p in parts for s in p)
+    gain = SPEECH_PEAK * 32767 / peak
+    spoken = [[array.array("h", (int(round(s * gain)) for s in p)) for p in parts]
+              for parts in spoken]
+
+    total = int(round(sec["length"] * RATE))
+    fixed = len(silence(sec["lead"])) + len(silence(sec["tail"]))
+    clips = {}
+    for kind, *rest in sec["items"]:
+        if kind == "play":
+            clips[rest[0]] = read_mono16(os.path.join(work, "clips", rest[0] + ".wav"))
+            fixed += len(clips[rest[0]])
+    speech = sum(len(p) for parts in spoken for p in parts)
+    breaths = sum(len(parts) - 1 for parts in spoken) * len(silence(sec["breath"]))
+    fixed += speech + breaths
+    left = total - fixed
+    if left < 0:
+        raise ManifestError(f"sound {sid}: {fixed / RATE:.2f} s of sound does not fit in "
+                            f"{sec['length']} s; raise the speed or shorten the text")
+    weights = [rest[0] for kind, *rest in sec["items"] if kind == "pause"]
+    unit = left / sum(weights) if weights else 0.0
+    if weights and unit < MIN_PAUSE * RATE:
+        raise ManifestError(f"sound {sid}: pauses of {unit / RATE:.2f} s per unit are too "
+                            f"short; raise the speed or shorten the text")
+    if weights and unit > MAX_PAUSE * RATE:
+        raise ManifestError(f"sound {sid}: pauses of {unit / RATE:.2f} s per unit are too "
+                            f"long; lower the speed or lengthen the text")
+
+    out = array.array("h")
+    out += silence(sec["lead"])
+    said = iter(spoken)
+    used = 0
+    for kind, *rest in sec["items"]:
+        if kind == "say":
+            for n, part in enumerate(next(said)):
+                if n:
+                    out += silence(sec["breath"])
+                out += part
+        elif kind == "play":
+            out += clips[rest[0]]
+        elif kind == "pause":
+            used += rest[0]
+            # Round cumulatively so that the pauses add up exactly to the time left over.
+            end = int(round(used * unit))
+            start = int(round((used - rest[0]) * unit))
+            out += array.array("h", bytes(2 * (end - start)))
+    out += silence(sec["tail"])
+    out += array.array("h", bytes(2 * (total - len(out))))
+    assert len(out) == total, (sid, len(out), total)
+
+    tmp = os.path.join(work, f"sound_{sid}.wav")
+    write_mono16(tmp, out)
+    subprocess.run(["sox", "-R", "-D", "-V1", tmp, "-r", str(sec["samplerate"]), "-c", "1",
+                    "-b", "8", "-e", "unsigned-integer", os.path.join(sounds, f"{sid}.wav")],
+                   check=True)
+    pause_text = f"pause unit {unit / RATE:.2f} s" if weights else \
+        f"tail {(len(silence(sec['tail'])) + left) / RATE:.2f} s"
+    print(f"{sid}: {sec['length']:5.2f} s, speech {speech / RATE:5.2f} s, {pause_text}")
+
+
+def phonemes(sec):
+    for kind, *rest in sec["items"]:
+        if kind != "say":
+            continue
+        for text in rest[0]:
+            result = subprocess.run(["espeak-ng", "-v", VOICE, "-q", "-x", text], check=True,
+                                    capture_output=True, text=True).stdout
+            print(f"{sec['id']}  {rest[1]:<16} {text:<36} {' '.join(result.split())}")
+
+
+try:
+    sections = parse_words(os.path.join(here, "words.txt")) + \
+        parse_speech(os.path.join(here, "speech.txt"))
+    ids = [s["id"] for s in sections]
+    if len(ids) != len(set(ids)):
+        raise ManifestError("a sound number appears twice")
+    if set(ids) != SPOKEN:
+        raise ManifestError(f"missing sounds {sorted(SPOKEN - set(ids))}, "
+                            f"unexpected sounds {sorted(set(ids) - SPOKEN)}")
+    for sec in sections:
+        (phonemes if mode == "phonemes" else build)(sec)
+except ManifestError as e:
+    sys.exit(f"generate.sh: {e}")
+PYTHON
