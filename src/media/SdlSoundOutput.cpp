@@ -215,6 +215,8 @@ void SdlSoundOutput::feed(void *self, std::uint8_t *stream, int length)
 }
 
 // Runs on SDL's audio thread: copies the next samples and pads with silence after the end.
+// An asynchronous sound that has ended leaves only silence here until the next stop pauses the
+// device from the UI thread.
 void SdlSoundOutput::fill(std::uint8_t *stream, int length)
 {
     const auto wanted = static_cast<std::size_t>(length);
