@@ -133,7 +133,8 @@ void WordTest::layOutLevel1()
     for (int i = 0; i < state_.wordsPerGroup; ++i) {
         fillCaption(i, group, i);
         // Loaded for the hover look; the picture stays hidden until then.
-        controls_.PicWord[i]->setPicture(Resources::bitmap(FirstWordPicture + wordNumber(i, group)));
+        const int word = wordNumber(i, group);
+        controls_.PicWord[i]->setPicture(Resources::bitmap(FirstWordPicture + word));
     }
     // Picture and caption of a word share a column; both keep their tops.
     const int left = static_cast<int>(state_.viewLeft);

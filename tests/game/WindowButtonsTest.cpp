@@ -76,7 +76,7 @@ TEST_F(WindowButtonsTest, everyMoveLoadsTheLookAgainWhetherOrNotItChanged)
 TEST_F(WindowButtonsTest, aFailedTestWalksBackToTheTeachingSquareOfItsIndexFromEveryTestSquare)
 {
     for (int level = 1; level <= 3; ++level) {
-        startLevel(level);
+        startLevelOn(level, 1);
         for (int square = 1; square <= 43; ++square) {
             if (state.squareTable[square][0] != TestKind)
                 continue;
@@ -172,7 +172,7 @@ TEST_F(WindowButtonsWithMouse, thePointerLeavingTheBeeIsSeenThroughItsGrab)
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
-TEST_F(WindowButtonsWithMouse, clickingTheHoveredBeeEndsTheTeachingStage)
+TEST_F(WindowButtonsWithMouse, clickingTheHoveredBeeEndsTheStageAndTheNextMoveFreesThePointer)
 {
     showWindow();
     openTeaching(1, 2);
@@ -183,6 +183,10 @@ TEST_F(WindowButtonsWithMouse, clickingTheHoveredBeeEndsTheTeachingStage)
     EXPECT_TRUE(controls.PicOut->isHidden());
     EXPECT_TRUE(state.canSpin);
     EXPECT_EQ(visibleCaptions(), std::vector<int>{});
+    // The hidden bee still hears the next move, which is outside it, and lets the pointer go.
+    QTest::mouseMove(window, QPoint(100, 100));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(controls.PicOut->picture(), Resources::bitmap(160));
 }
 
 TEST_F(WindowButtonsWithMouse, clickingTheHoveredHelpButtonOpensTheHelpAndFreesThePointer)

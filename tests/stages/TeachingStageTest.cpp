@@ -207,7 +207,7 @@ TEST_F(TeachingStage, aPressedCaptionStaysRedUntilThePointerCrossesTheBoard)
 
 TEST_F(TeachingStage, theBeeClickPutsTheBoardBackAndArmsTheSpinner)
 {
-    startLevel(2);
+    startLevelOn(2, 1);
     placeKitten(squareOf(TeachingKind, 5));
     const QImage board = controls.Pic1->canvas().copy();
     form.stages().teachWordsLevel2Up();

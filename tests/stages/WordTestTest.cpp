@@ -397,7 +397,8 @@ TEST_F(TestOrderShuffle, everyOneOfTheTwentyFourOrdersOfFourCanOccur)
 {
     std::set<std::vector<int>> seen;
     for (int code = 0; code < 256; ++code) {
-        const std::vector<int> order = shuffle({code & 3, (code >> 2) & 3, (code >> 4) & 3, code >> 6});
+        const std::vector<int> order =
+            shuffle({code & 3, (code >> 2) & 3, (code >> 4) & 3, code >> 6});
         EXPECT_TRUE(isPermutation(order));
         seen.insert(order);
     }

@@ -18,15 +18,6 @@ protected:
     static constexpr int TeachingKind = 2;
     static constexpr int TestKind = 3;
 
-    // Loads level and repaints the board with the kitten where it stands; forgets the sounds.
-    void startLevel(int level)
-    {
-        state.level = static_cast<int16_t>(level);
-        form.loadLevel();
-        form.board().redrawBoard(1);
-        platform.output.clear();
-    }
-
     // The track square of the current level with this kind and index.
     int squareOf(int kind, int index) const
     {
@@ -38,22 +29,25 @@ protected:
         return 1;
     }
 
-    // Opens the teaching stage of index at level, as the dispatch would.
+    // Opens the teaching stage of index at level, as the dispatch would: spinner disarmed.
     void openTeaching(int level, int index)
     {
-        startLevel(level);
+        startLevelOn(level, 1);
         placeKitten(squareOf(TeachingKind, index));
+        state.canSpin = false;
         if (level == 1)
             form.stages().teachWordsLevel1();
         else
             form.stages().teachWordsLevel2Up();
     }
 
-    // Opens the word test of index at level; the shuffle's passes pick the entries at picks.
+    // Opens the word test of index at level, spinner disarmed; the shuffle's passes pick the
+    // entries at picks.
     void openTest(int level, int index, std::initializer_list<int> picks)
     {
-        startLevel(level);
+        startLevelOn(level, 1);
         placeKitten(squareOf(TestKind, index));
+        state.canSpin = false;
         platform.scriptResults(level == 3 ? 8 : 4, picks);
         form.stages().startWordTest();
     }
