@@ -1,0 +1,158 @@
+#include "BoardView.h"
+#include "GameFixture.h"
+#include "PictureBox.h"
+#include "Spinner.h"
+#include "Stages.h"
+#include "WindowButtons.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// A whole game from start-up to the end scene, played through the real handlers: the child
+// spins, sits through every stage, leaves teaching with the bee and answers tests, once
+// wrongly. Draws are scripted: the spins by the test, the shuffles and chance squares when
+// their announcement is heard.
+class WholeGame : public GameFixture {
+protected:
+    WholeGame()
+    {
+        platform.output.duringSyncPlay = [this](int id) {
+            if (id == TestAnnouncement)
+                scriptShuffle();
+            if (id == ChanceAnnouncement)
+                scriptChance();
+        };
+    }
+
+    static constexpr int TestAnnouncement = 113;
+    static constexpr int ChanceAnnouncement = 114;
+
+    void scriptShuffle()
+    {
+        for (int i = 0; i < (state.level == 3 ? 8 : 4); ++i)
+            platform.scriptDraws({0.0f});
+    }
+
+    // Chance squares alternate: the caterpillar, then the bee.
+    void scriptChance()
+    {
+        platform.scriptDraws({chances % 2 == 0 ? 0.25f : 0.75f});
+        ++chances;
+    }
+
+    // A click on the spinner that shows face, then the second's pause and the walk.
+    void spin(int face)
+    {
+        platform.scriptResults(6, {face - 1});
+        form.spinner().PicTurn_Click();
+        ASSERT_EQ(controls.PicTurn->picture(), Resources::bitmap(109 + face));
+        form.spinner().Timer1_Timer();
+        walkUntilStopped();
+    }
+
+    // What a child who knows the words does until the spinner is armed again.
+    void finishStage()
+    {
+        for (int guard = 0; guard < 20 && !state.canSpin && state.level < 4; ++guard) {
+            if (!controls.PicOut->isHidden())
+                form.buttons().PicOut_Click();
+            else if (state.replayEnabled)
+                answerTest(!std::exchange(failNextTest, false));
+            walkUntilStopped();
+        }
+        ASSERT_TRUE(state.canSpin || state.level == 4);
+    }
+
+    void answerTest(bool right)
+    {
+        if (!right) {
+            form.stages().Label1_MouseDown(state.examCount + 1);
+            return;
+        }
+        for (int k = 0; k < 4; ++k)
+            form.stages().Label1_MouseDown(k);
+    }
+
+    bool heard(int id, PlayMode mode) const
+    {
+        const auto &played = platform.output.played;
+        return std::any_of(played.begin(), played.end(),
+                           [&](const PlayedSound &s) { return s.id == id && s.mode == mode; });
+    }
+
+    int chances = 0;
+    bool failNextTest = false;
+};
+
+TEST_F(WholeGame, aFailedTestSendsTheKittenBackToBeTaughtAgainAndThenItPasses)
+{
+    spin(1); // square 2: teaching of words 0..3
+    ASSERT_EQ(state.stageState, "playword");
+    form.buttons().PicOut_Click();
+    spin(2); // square 4: their test
+    ASSERT_EQ(state.stageState, "playexam");
+    platform.output.clear();
+    answerTest(false);
+    walkUntilStopped();
+    EXPECT_EQ(platform.output.ids(), (std::vector<int>{107, 102, 102, 112}));
+    EXPECT_EQ(state.catPos, 2);
+    EXPECT_EQ(state.stageState, "playword");
+    form.buttons().PicOut_Click();
+    spin(2);
+    platform.output.clear();
+    answerTest(true);
+    EXPECT_EQ(platform.output.played,
+              (std::vector<PlayedSound>{{105, PlayMode::Sync, {}}, {202, PlayMode::Async, {}},
+                                        {105, PlayMode::Sync, {}}, {203, PlayMode::Async, {}},
+                                        {105, PlayMode::Sync, {}}, {204, PlayMode::Async, {}},
+                                        {105, PlayMode::Sync, {}}, {106, PlayMode::Sync, {}}}));
+    EXPECT_TRUE(state.canSpin);
+}
+
+TEST_F(WholeGame, playsFromStartUpThroughThreeLevelsToTheEndScene)
+{
+    // Level 1: teaching, a failed test and the walk back, teaching again, a poem, the
+    // caterpillar; level 2 opens on a test and the bee carries the kitten to a poem; level 3.
+    std::vector<int> faces = {1, 2, 3, 3, 6, 6, 6, 6, 6, 6, 6, 2};
+    faces.resize(40, 6);
+    int spins = 0;
+    failNextTest = true;
+    for (int face : faces) {
+        if (state.level == 4)
+            break;
+        spin(face);
+        ++spins;
+        finishStage();
+        ASSERT_FALSE(HasFatalFailure());
+    }
+    ASSERT_EQ(state.level, 4);
+    EXPECT_LT(spins, 30);
+
+    for (int narration : {122, 123, 124})
+        EXPECT_TRUE(heard(narration, PlayMode::Async)) << narration;
+    EXPECT_FALSE(failNextTest);
+    EXPECT_TRUE(heard(107, PlayMode::Sync));
+    EXPECT_TRUE(heard(106, PlayMode::Sync));
+    EXPECT_TRUE(heard(103, PlayMode::Sync));
+    EXPECT_TRUE(heard(104, PlayMode::Sync));
+    EXPECT_TRUE(std::any_of(platform.output.played.begin(), platform.output.played.end(),
+                            [](const PlayedSound &s) { return s.id >= 301 && s.id <= 305; }));
+    EXPECT_EQ(platform.output.played.back(), (PlayedSound{124, PlayMode::Async, {}}));
+
+    // The end scene stays: the spinner and the board no longer answer.
+    EXPECT_FALSE(state.canSpin);
+    EXPECT_EQ(state.stageState, "whatdo");
+    EXPECT_EQ(boardRegion({110, 110, 300, 300}), rgb32(Resources::bitmap(124)));
+    EXPECT_EQ(controls.Pic1->canvas().pixel(40, 40), BoardView::backgroundColour().rgb());
+    const auto heardBefore = platform.output.played.size();
+    form.spinner().PicTurn_Click();
+    form.Pic1_MouseDown();
+    EXPECT_EQ(platform.output.played.size(), heardBefore);
+    EXPECT_FALSE(controls.Timer1->isActive());
+}
+
+} // namespace
