@@ -17,7 +17,10 @@ protected:
         form.spinner().Timer1_Timer();
     }
 
-    bool faceIs(int bitmap) const { return controls.PicTurn->picture() == Resources::bitmap(bitmap); }
+    bool faceIs(int bitmap) const
+    {
+        return controls.PicTurn->picture() == Resources::bitmap(bitmap);
+    }
     // An area of size that holds nothing but the board colour.
     static QImage blank(int size)
     {
@@ -107,23 +110,22 @@ TEST_F(GameFlow, passingTheLastSquareOfLevelThreeShowsTheEndSceneAndLeavesEveryC
 TEST_F(GameFlow, eventSquareReachedByASpinCanCarryTheKittenIntoTheNextLevel)
 {
     startLevelOn(1, 38);
-    platform.scriptResults(2, {1});
     spinAndStartWalk(3);
+    platform.scriptResults(2, {1});
     walkUntilStopped();
 
     EXPECT_EQ(state.level, 2);
     EXPECT_EQ(state.catPos, 1);
     EXPECT_TRUE(state.canSpin);
-    EXPECT_EQ(platform.output.played,
-              (std::vector<PlayedSound>{{101, PlayMode::Async, {}},
-                                        {102, PlayMode::Async, {}},
-                                        {102, PlayMode::Async, {}},
-                                        {102, PlayMode::Async, {}},
-                                        {102, PlayMode::Async, {}},
-                                        {114, PlayMode::Sync, {}},
-                                        {104, PlayMode::Sync, {}},
-                                        {102, PlayMode::Async, {}},
-                                        {122, PlayMode::Async, {}}}));
+    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{101, PlayMode::Async, {}},
+                                                                {102, PlayMode::Async, {}},
+                                                                {102, PlayMode::Async, {}},
+                                                                {102, PlayMode::Async, {}},
+                                                                {102, PlayMode::Async, {}},
+                                                                {114, PlayMode::Sync, {}},
+                                                                {104, PlayMode::Sync, {}},
+                                                                {102, PlayMode::Async, {}},
+                                                                {122, PlayMode::Async, {}}}));
 }
 
 class BoardClick : public GameFlow {};
@@ -140,8 +142,8 @@ TEST_F(BoardClick, beforeAnyStagePlaysTheStepFileReloadsTheLevelAndArmsTheSpinne
     clickOn(controls.Pic1);
 
     const QString stepFile = platform.folder + "/wav/step.wav";
-    EXPECT_EQ(platform.output.played,
-              (std::vector<PlayedSound>{{-1, PlayMode::Async, stepFile}, {121, PlayMode::Async, {}}}));
+    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{-1, PlayMode::Async, stepFile},
+                                                                {121, PlayMode::Async, {}}}));
     EXPECT_EQ(state.soundFile, stepFile);
     EXPECT_EQ(state.squareTable[5][0], 2);
     EXPECT_EQ(scene(), rgb32(Resources::bitmap(121)));

@@ -17,7 +17,10 @@ protected:
             [this] { ++levelEnds; });
     }
 
-    QImage iconOf(int square) const { return rgb32(Resources::bitmap(100 + state.squareTable[square][0])); }
+    QImage iconOf(int square) const
+    {
+        return rgb32(Resources::bitmap(100 + state.squareTable[square][0]));
+    }
     QImage standingOn(int square) const { return kittenOver(iconOf(square), 105, 106); }
     QImage walkingOn(int square) const { return kittenOver(iconOf(square), 107, 108); }
 

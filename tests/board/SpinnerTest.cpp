@@ -1,6 +1,6 @@
+#include "Spinner.h"
 #include "GameFixture.h"
 #include "PictureBox.h"
-#include "Spinner.h"
 
 #include <vector>
 
@@ -8,7 +8,10 @@ namespace {
 
 class SpinnerClick : public GameFixture {
 protected:
-    bool faceIs(int bitmap) const { return controls.PicTurn->picture() == Resources::bitmap(bitmap); }
+    bool faceIs(int bitmap) const
+    {
+        return controls.PicTurn->picture() == Resources::bitmap(bitmap);
+    }
 
     // Which of the whirl bitmaps 113, 116, 117 the dial shows, 0 for anything else.
     int whirlFace() const

@@ -1,8 +1,8 @@
+#include "SquareDispatch.h"
 #include "ContentTables.h"
 #include "GameState.h"
 #include "RecordingPlatform.h"
 #include "Sounds.h"
-#include "SquareDispatch.h"
 #include "StageOpeners.h"
 
 #include <gtest/gtest.h>

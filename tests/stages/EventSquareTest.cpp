@@ -16,17 +16,27 @@ protected:
                              [this] { ++levelEnds; });
     }
 
-    // The kitten has just walked onto square of level and the dispatch opens the chance
-    // square, which draws creature (0 caterpillar, 1 bee).
-    void runOn(int level, int square, int creature)
+    // The kitten has just walked onto square of level, as the dispatch leaves it.
+    void arriveOn(int level, int square)
     {
         startLevelOn(level, square);
         enteredOn.clear();
         levelEnds = 0;
         state.turnState = QStringLiteral("gostep");
         state.canSpin = false;
+    }
+
+    // The chance square opens and draws creature: 0 the caterpillar, 1 the bee.
+    void meet(int creature)
+    {
         platform.scriptResults(2, {creature});
         form.stages().runEventSquare();
+    }
+
+    void runOn(int level, int square, int creature)
+    {
+        arriveOn(level, square);
+        meet(creature);
     }
 
     QImage scene() const { return boardRegion({110, 110, 300, 300}); }
@@ -37,17 +47,18 @@ protected:
 
 TEST_F(ChanceSquare, caterpillarIsShownBeforeItsSoundThenSendsTheKittenThreeBack)
 {
+    arriveOn(1, 13);
     std::vector<bool> shownBeforeSound;
     platform.duringPendingEvents = [&] {
-        shownBeforeSound.push_back(scene() == rgb32(Resources::bitmap(131))
-                                   && controls.PicBg->picture() == Resources::bitmap(131)
-                                   && platform.output.played.empty());
+        shownBeforeSound.push_back(scene() == rgb32(Resources::bitmap(131)) &&
+                                   controls.PicBg->picture() == Resources::bitmap(131) &&
+                                   platform.output.played.empty());
     };
     bool walkingDuringSound = true;
     platform.output.duringSyncPlay = [&](int) { walkingDuringSound = controls.Timer2->isActive(); };
     state.stageState = QStringLiteral("whatdo");
 
-    runOn(1, 13, 0);
+    meet(0);
 
     EXPECT_EQ(shownBeforeSound, std::vector<bool>{true});
     EXPECT_FALSE(walkingDuringSound);
@@ -97,15 +108,16 @@ struct Reach {
 };
 
 const Reach ChanceSquares[] = {
-    {1, 7, 4, 11},  {1, 13, 10, 17}, {1, 20, 17, 24}, {1, 32, 29, 36}, {1, 42, 39, 0},
-    {2, 9, 6, 13},  {2, 15, 12, 19}, {2, 22, 19, 26}, {2, 32, 29, 36}, {2, 38, 35, 42},
-    {3, 9, 6, 13},  {3, 14, 11, 18}, {3, 20, 17, 24}, {3, 29, 26, 33}, {3, 40, 37, 0},
+    {1, 7, 4, 11}, {1, 13, 10, 17}, {1, 20, 17, 24}, {1, 32, 29, 36}, {1, 42, 39, 0},
+    {2, 9, 6, 13}, {2, 15, 12, 19}, {2, 22, 19, 26}, {2, 32, 29, 36}, {2, 38, 35, 42},
+    {3, 9, 6, 13}, {3, 14, 11, 18}, {3, 20, 17, 24}, {3, 29, 26, 33}, {3, 40, 37, 0},
 };
 
 TEST_F(ChanceSquare, reachesTheSquaresOfEachLevelOrEndsTheLevelPastTheLastSquare)
 {
     for (const Reach &row : ChanceSquares) {
-        SCOPED_TRACE(QStringLiteral("level %1 square %2").arg(row.level).arg(row.square).toStdString());
+        SCOPED_TRACE(
+            QStringLiteral("level %1 square %2").arg(row.level).arg(row.square).toStdString());
         runOn(row.level, row.square, 0);
         EXPECT_EQ(state.squareTable[row.square][0], 4);
         walkUntilStopped();

@@ -19,14 +19,16 @@
 #include <memory>
 
 // The real main window on the recording platform, started up and idle on square 1 of level
-// 1. The level-1 narration it started is already cleared from the recorded sounds. The two
-// timers only ever tick when the test delivers a tick: their intervals are stretched to an
-// hour, which leaves their active state, the thing the game switches, as it is.
+// 1. The level-1 narration it started is already cleared from the recorded sounds, and the
+// pending-event run of its level load from the count. The two timers only ever tick when the
+// test delivers a tick: their intervals are stretched to an hour, which leaves their active
+// state, the thing the game switches, as it is.
 class GameFixture : public ::testing::Test {
 protected:
     GameFixture()
     {
         platform.output.clear();
+        platform.pendingEventRuns = 0;
         controls.Timer1->setInterval(std::chrono::hours(1));
         controls.Timer2->setInterval(std::chrono::hours(1));
     }
@@ -103,7 +105,8 @@ protected:
         const QImage i = rgb32(Resources::bitmap(image));
         for (int y = 0; y < result.height(); ++y)
             for (int x = 0; x < result.width(); ++x)
-                result.setPixel(x, y, ((result.pixel(x, y) & m.pixel(x, y)) ^ i.pixel(x, y)) | 0xff000000);
+                result.setPixel(
+                    x, y, ((result.pixel(x, y) & m.pixel(x, y)) ^ i.pixel(x, y)) | 0xff000000);
         return result;
     }
 
