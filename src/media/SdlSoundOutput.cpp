@@ -239,13 +239,13 @@ std::optional<SdlSoundOutput::Samples> SdlSoundOutput::decode(const QByteArray &
     SDL_RWops *source = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
     if (!source)
         return std::nullopt;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8 *data = nullptr;
     Uint32 size = 0;
     // SDL_LoadWAV_RW reads PCM and IMA ADPCM and closes the source itself.
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &data, &size))
+    if (!SDL_LoadWAV_RW(source, 1, &format, &data, &size))
         return std::nullopt;
-    auto samples = toDeviceFormat(spec, data, size);
+    auto samples = toDeviceFormat(format, data, size);
     SDL_FreeWAV(data);
     return samples;
 }
@@ -282,12 +282,12 @@ SdlSoundOutput::Samples SdlSoundOutput::defaultBeep() const
         const double value = BeepVolume * envelope * envelope * std::sin(2 * std::numbers::pi * BeepHertz * t);
         tone[static_cast<std::size_t>(i)] = static_cast<Sint16>(value * 32767);
     }
-    SDL_AudioSpec spec{};
-    spec.freq = BeepRate;
-    spec.format = AUDIO_S16SYS;
-    spec.channels = 1;
+    SDL_AudioSpec format{};
+    format.freq = BeepRate;
+    format.format = AUDIO_S16SYS;
+    format.channels = 1;
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(tone.data());
-    return toDeviceFormat(spec, bytes, static_cast<std::uint32_t>(tone.size() * sizeof(Sint16)))
+    return toDeviceFormat(format, bytes, static_cast<std::uint32_t>(tone.size() * sizeof(Sint16)))
         .value_or(Samples());
 }
 

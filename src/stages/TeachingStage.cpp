@@ -7,17 +7,13 @@
 #include "PictureBox.h"
 #include "Resources.h"
 #include "Sounds.h"
+#include "WordRow.h"
 
 namespace {
 constexpr int BeeNormal = 160;
-constexpr int FirstWordPicture = 200;
-constexpr int FirstWordSound = 201;
-// The row of words: one column every 125 pixels, the caption 17 pixels right of its picture.
-constexpr int PictureLeft = 13;
-constexpr int CaptionLeft = 30;
-constexpr int ColumnWidth = 125;
-constexpr int CaptionTop = 180;
 } // namespace
+
+using namespace WordRow;
 
 TeachingStage::TeachingStage(GameState &state, Controls &controls, Sounds &sounds)
     : state_(state), controls_(controls), sounds_(sounds)

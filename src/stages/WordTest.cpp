@@ -9,23 +9,19 @@
 #include "Platform.h"
 #include "Resources.h"
 #include "Sounds.h"
+#include "WordRow.h"
 
 namespace {
 constexpr int RightAnswerSound = 105;
 constexpr int ReplayNormal = 158;
 constexpr int ReplayHover = 159;
-constexpr int FirstWordPicture = 200;
-constexpr int FirstWordSound = 201;
-// Levels 1 and 2: one row of four columns, 125 pixels apart.
-constexpr int PictureLeft = 13;
-constexpr int CaptionLeft = 30;
-constexpr int ColumnWidth = 125;
-constexpr int CaptionTop = 180;
 // Level 3: two rows of four narrower columns.
 constexpr int GridLeft = 50;
 constexpr int GridColumnWidth = 100;
 constexpr int SecondRowTop = 260;
 } // namespace
+
+using namespace WordRow;
 
 WordTest::WordTest(GameState &state, Controls &controls, Sounds &sounds, Platform &platform,
                    std::function<void()> PicOut_Click)
