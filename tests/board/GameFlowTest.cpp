@@ -8,12 +8,17 @@ namespace {
 
 class GameFlow : public GameFixture {
 protected:
-    // An armed spin that draws result (0..5) and the turn start one second later.
-    void spinAndStartWalk(int result)
+    // A click on the armed spinner that draws result (0..5); with the turn start one second
+    // later in spinAndStartWalk.
+    void spin(int result)
     {
         state.canSpin = true;
         platform.scriptResults(6, {result});
         clickOn(controls.PicTurn);
+    }
+    void spinAndStartWalk(int result)
+    {
+        spin(result);
         form.spinner().Timer1_Timer();
     }
 
@@ -21,7 +26,6 @@ protected:
     {
         return controls.PicTurn->picture() == Resources::bitmap(bitmap);
     }
-    // An area of size that holds nothing but the board colour.
     static QImage blank(int size)
     {
         QImage image(size, size, QImage::Format_RGB32);
@@ -29,6 +33,13 @@ protected:
         return image;
     }
     QImage scene() const { return boardRegion({110, 110, 300, 300}); }
+    static std::vector<PlayedSound> async(const std::vector<int> &ids)
+    {
+        std::vector<PlayedSound> sounds;
+        for (int id : ids)
+            sounds.push_back({id, PlayMode::Async, {}});
+        return sounds;
+    }
 };
 
 TEST_F(GameFlow, spinWalkAndEntryFollowEachOtherFromTheFirstClick)
@@ -41,6 +52,18 @@ TEST_F(GameFlow, spinWalkAndEntryFollowEachOtherFromTheFirstClick)
     EXPECT_TRUE(state.canSpin);
 }
 
+TEST_F(GameFlow, oneSecondTimerStartsTheWalkAndTheWalkingTimerCarriesItToTheSquare)
+{
+    controls.Timer1->setInterval(0);
+    controls.Timer2->setInterval(0);
+    platform.scriptResults(6, {0});
+    form.spinner().PicTurn_Click();
+    for (int run = 0; run < 1000 && state.stageState == "whatdo"; ++run)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(state.catPos, 2);
+    EXPECT_EQ(state.stageState, "playword");
+}
+
 TEST_F(GameFlow, sixFromSquareFortyEndsTheLevelOnTheFourthStepAndArmsTheSpinnerAfterTheBoard)
 {
     for (int level : {1, 2}) {
@@ -50,10 +73,9 @@ TEST_F(GameFlow, sixFromSquareFortyEndsTheLevelOnTheFourthStepAndArmsTheSpinnerA
         spinAndStartWalk(5);
         platform.output.clear();
         std::vector<bool> armedWhileLoading;
-        std::vector<QImage> sceneWhileLoading;
         platform.duringPendingEvents = [&] {
             armedWhileLoading.push_back(state.canSpin);
-            sceneWhileLoading.push_back(scene());
+            EXPECT_NE(scene(), rgb32(Resources::bitmap(121 + level)));
             postClickOn(controls.PicTurn);
         };
 
@@ -61,20 +83,13 @@ TEST_F(GameFlow, sixFromSquareFortyEndsTheLevelOnTheFourthStepAndArmsTheSpinnerA
         platform.duringPendingEvents = nullptr;
 
         EXPECT_EQ(armedWhileLoading, std::vector<bool>{false});
-        ASSERT_EQ(sceneWhileLoading.size(), 1u);
-        EXPECT_NE(sceneWhileLoading.front(), rgb32(Resources::bitmap(121 + level)));
         EXPECT_EQ(state.level, level + 1);
         EXPECT_EQ(state.catPos, 1);
         EXPECT_EQ(state.stageState, "whatdo");
         EXPECT_TRUE(state.canSpin);
-        EXPECT_FALSE(controls.Timer2->isActive());
         EXPECT_FALSE(controls.Timer1->isActive());
         EXPECT_TRUE(faceIs(115));
-        EXPECT_EQ(platform.output.played,
-                  (std::vector<PlayedSound>{{102, PlayMode::Async, {}},
-                                            {102, PlayMode::Async, {}},
-                                            {102, PlayMode::Async, {}},
-                                            {121 + level, PlayMode::Async, {}}}));
+        EXPECT_EQ(platform.output.played, async({102, 102, 102, 121 + level}));
         EXPECT_EQ(scene(), rgb32(Resources::bitmap(121 + level)));
         EXPECT_EQ(boardRegion(cellOf(1)), kittenOver(Resources::bitmap(104), 105, 106));
     }
@@ -90,8 +105,7 @@ TEST_F(GameFlow, passingTheLastSquareOfLevelThreeShowsTheEndSceneAndLeavesEveryC
     EXPECT_EQ(state.level, 4);
     EXPECT_EQ(state.stageState, "whatdo");
     EXPECT_FALSE(state.canSpin);
-    EXPECT_FALSE(controls.Timer2->isActive());
-    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{124, PlayMode::Async, {}}}));
+    EXPECT_EQ(platform.output.played, async({124}));
     EXPECT_EQ(scene(), rgb32(Resources::bitmap(124)));
     for (int square = 1; square <= 43; ++square)
         EXPECT_EQ(boardRegion(cellOf(square)), blank(40)) << square;
@@ -103,29 +117,7 @@ TEST_F(GameFlow, passingTheLastSquareOfLevelThreeShowsTheEndSceneAndLeavesEveryC
     EXPECT_EQ(platform.output.played.size(), 1u);
     EXPECT_EQ(controls.Pic1->canvas(), endBoard);
     EXPECT_EQ(controls.PicTurn->picture(), face);
-    EXPECT_FALSE(state.canSpin);
     EXPECT_FALSE(controls.Timer1->isActive());
-}
-
-TEST_F(GameFlow, eventSquareReachedByASpinCanCarryTheKittenIntoTheNextLevel)
-{
-    startLevelOn(1, 38);
-    spinAndStartWalk(3);
-    platform.scriptResults(2, {1});
-    walkUntilStopped();
-
-    EXPECT_EQ(state.level, 2);
-    EXPECT_EQ(state.catPos, 1);
-    EXPECT_TRUE(state.canSpin);
-    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{101, PlayMode::Async, {}},
-                                                                {102, PlayMode::Async, {}},
-                                                                {102, PlayMode::Async, {}},
-                                                                {102, PlayMode::Async, {}},
-                                                                {102, PlayMode::Async, {}},
-                                                                {114, PlayMode::Sync, {}},
-                                                                {104, PlayMode::Sync, {}},
-                                                                {102, PlayMode::Async, {}},
-                                                                {122, PlayMode::Async, {}}}));
 }
 
 class BoardClick : public GameFlow {};
@@ -149,10 +141,8 @@ TEST_F(BoardClick, beforeAnyStagePlaysTheStepFileReloadsTheLevelAndArmsTheSpinne
     EXPECT_EQ(scene(), rgb32(Resources::bitmap(121)));
     EXPECT_EQ(boardRegion(cellOf(5)), rgb32(Resources::bitmap(102)));
     EXPECT_EQ(boardRegion(cellOf(9)), kittenOver(Resources::bitmap(102), 105, 106));
-    EXPECT_EQ(state.catPos, 9);
     EXPECT_EQ(state.stepsLeft, 0);
     EXPECT_TRUE(state.canSpin);
-    EXPECT_EQ(state.stageState, "whatdo");
 }
 
 TEST_F(BoardClick, doesNothingOnceAStageHasOpenedInTheLevelOrAfterTheLastLevel)
@@ -176,60 +166,31 @@ TEST_F(BoardClick, doesNothingOnceAStageHasOpenedInTheLevelOrAfterTheLastLevel)
     }
 }
 
-TEST_F(BoardClick, duringTheLevelsFirstWalkCutsItShortToOneMoreSquare)
+TEST_F(BoardClick, afterASpinCutsTheLevelsFirstWalkShortToOneMoreSquare)
 {
-    // A six is drawn, but the walk stops on poem square 6 whichever half-step the click meets.
-    for (int ticksBeforeClick : {1, 2}) {
+    // A six is drawn, but the walk stops on poem square 6 whether the click comes before the
+    // turn start (0 ticks) or meets either half-step of the walk.
+    for (int ticksBeforeClick : {0, 1, 2}) {
         SCOPED_TRACE(ticksBeforeClick);
-        startLevelOn(1, 6 - ticksBeforeClick);
+        startLevelOn(1, ticksBeforeClick == 2 ? 4 : 5);
         state.stageState = QStringLiteral("whatdo");
-        spinAndStartWalk(5);
+        spin(5);
+        if (ticksBeforeClick > 0)
+            form.spinner().Timer1_Timer();
         for (int tick = 0; tick < ticksBeforeClick; ++tick)
             form.board().Timer2_Timer();
 
         clickOn(controls.Pic1);
         EXPECT_EQ(state.stepsLeft, 0);
         EXPECT_TRUE(state.canSpin);
+        EXPECT_TRUE(faceIs(115));
 
+        if (ticksBeforeClick == 0)
+            form.spinner().Timer1_Timer();
         EXPECT_EQ(walkUntilStopped(), ticksBeforeClick == 1 ? 2 : 3);
         EXPECT_EQ(state.catPos, 6);
         EXPECT_EQ(state.stageState, "playstory");
     }
-}
-
-TEST_F(BoardClick, spinMadeDuringACutShortWalkHoldsItUntilTheNextTurnStart)
-{
-    startLevelOn(1, 3);
-    spinAndStartWalk(5);
-    form.board().Timer2_Timer();
-    clickOn(controls.Pic1);
-    platform.scriptResults(6, {2});
-    clickOn(controls.PicTurn);
-    EXPECT_TRUE(faceIs(112));
-
-    for (int tick = 0; tick < 3; ++tick)
-        form.board().Timer2_Timer();
-    EXPECT_EQ(state.catPos, 3);
-    EXPECT_TRUE(controls.Timer2->isActive());
-
-    form.spinner().Timer1_Timer();
-    EXPECT_EQ(walkUntilStopped(), 6);
-    EXPECT_EQ(state.catPos, 6);
-}
-
-TEST_F(BoardClick, afterASpinButBeforeTheWalkMakesTheWalkOneSquareWhateverTheFace)
-{
-    startLevelOn(1, 5);
-    state.canSpin = true;
-    platform.scriptResults(6, {5});
-    clickOn(controls.PicTurn);
-    clickOn(controls.Pic1);
-    EXPECT_EQ(state.stepsLeft, 0);
-    EXPECT_TRUE(faceIs(115));
-
-    form.spinner().Timer1_Timer();
-    EXPECT_EQ(walkUntilStopped(), 3);
-    EXPECT_EQ(state.catPos, 6);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ TEST_F(SpinnerClick, showsTheFaceOfEachDrawAndKeepsItsCountForTheWalk)
     EXPECT_TRUE(platform.draws.empty());
 }
 
-TEST_F(SpinnerClick, whirlsThroughFourFramesWithAPendingEventRunAndAWaitAfterEach)
+TEST_F(SpinnerClick, whirlShowsFourFramesEachWithAnEventRunThenAWaitAndEndsOnTheTiltedFour)
 {
     std::vector<int> framesAtEventRuns;
     std::vector<int> waitsBeforeEventRuns;
@@ -48,43 +48,28 @@ TEST_F(SpinnerClick, whirlsThroughFourFramesWithAPendingEventRunAndAWaitAfterEac
         framesAtEventRuns.push_back(whirlFace());
         waitsBeforeEventRuns.push_back(platform.waits);
     };
-    platform.scriptResults(6, {3});
-    form.spinner().PicTurn_Click();
+    form.spinner().animateSpinner();
 
     EXPECT_EQ(framesAtEventRuns, (std::vector<int>{116, 113, 117, 113}));
     EXPECT_EQ(waitsBeforeEventRuns, (std::vector<int>{0, 1, 2, 3}));
     EXPECT_EQ(platform.waits, 4);
+    EXPECT_EQ(whirlFace(), 117);
     EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{101, PlayMode::Async, {}}}));
 }
 
-TEST_F(SpinnerClick, whirlEndsOnTheTiltedFourWithoutAFinalWait)
+TEST_F(SpinnerClick, isIgnoredWhenDisarmedOrPastTheLastLevel)
 {
-    form.spinner().animateSpinner();
-    EXPECT_EQ(whirlFace(), 117);
-    EXPECT_EQ(platform.pendingEventRuns, 4);
-    EXPECT_EQ(platform.waits, 4);
-}
-
-TEST_F(SpinnerClick, isIgnoredWhileTheSpinnerIsDisarmed)
-{
-    state.canSpin = false;
-    clickOn(controls.PicTurn);
-    EXPECT_TRUE(faceIs(111));
-    EXPECT_TRUE(platform.output.played.empty());
-    EXPECT_EQ(platform.pendingEventRuns, 0);
-    EXPECT_FALSE(controls.Timer1->isActive());
-    EXPECT_EQ(state.turnState, "playturn");
-}
-
-TEST_F(SpinnerClick, isIgnoredPastTheLastLevelEvenWhenArmed)
-{
-    state.level = 5;
-    state.canSpin = true;
-    clickOn(controls.PicTurn);
-    EXPECT_TRUE(faceIs(111));
-    EXPECT_TRUE(platform.output.played.empty());
-    EXPECT_FALSE(controls.Timer1->isActive());
-    EXPECT_TRUE(state.canSpin);
+    for (const auto &[level, armed] : {std::pair{1, false}, std::pair{5, true}}) {
+        SCOPED_TRACE(level);
+        state.level = static_cast<int16_t>(level);
+        state.canSpin = armed;
+        clickOn(controls.PicTurn);
+        EXPECT_TRUE(faceIs(111));
+        EXPECT_TRUE(platform.output.played.empty());
+        EXPECT_EQ(platform.pendingEventRuns, 0);
+        EXPECT_FALSE(controls.Timer1->isActive());
+        EXPECT_EQ(state.canSpin, armed);
+    }
 }
 
 TEST_F(SpinnerClick, duringTheWhirlRunsANestedSpinWhoseDrawTheFaceShows)
@@ -108,9 +93,7 @@ TEST_F(SpinnerClick, duringTheWhirlRunsANestedSpinWhoseDrawTheFaceShows)
     EXPECT_FALSE(state.canSpin);
 }
 
-class TurnStart : public GameFixture {};
-
-TEST_F(TurnStart, afterASpinStartsAForwardWalkAndStopsItself)
+TEST_F(SpinnerClick, turnStartOneSecondLaterStartsAForwardWalkAndStopsItself)
 {
     platform.scriptResults(6, {2});
     form.spinner().PicTurn_Click();
@@ -121,28 +104,6 @@ TEST_F(TurnStart, afterASpinStartsAForwardWalkAndStopsItself)
     EXPECT_EQ(state.turnState, "gostep");
     EXPECT_TRUE(controls.Timer2->isActive());
     EXPECT_EQ(state.stepsLeft, 2);
-}
-
-TEST_F(TurnStart, withNoSpinResultWaitingOnlyStopsItself)
-{
-    state.turnState = QStringLiteral("gostep");
-    state.stepDir = -1;
-    controls.Timer1->start();
-    form.spinner().Timer1_Timer();
-    EXPECT_FALSE(controls.Timer1->isActive());
-    EXPECT_EQ(state.stepDir, -1);
-    EXPECT_FALSE(controls.Timer2->isActive());
-}
-
-TEST_F(TurnStart, isWiredToTheOneSecondTimer)
-{
-    controls.Timer1->setInterval(0);
-    platform.scriptResults(6, {0});
-    form.spinner().PicTurn_Click();
-    for (int run = 0; run < 100 && controls.Timer1->isActive(); ++run)
-        QCoreApplication::processEvents();
-    EXPECT_EQ(state.turnState, "gostep");
-    EXPECT_TRUE(controls.Timer2->isActive());
 }
 
 } // namespace

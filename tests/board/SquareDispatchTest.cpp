@@ -50,22 +50,14 @@ private:
 
 class SquareDispatchEntry : public ::testing::Test {
 protected:
-    SquareDispatchEntry()
-    {
-        ContentTables::loadBoardGrid(state);
-        useLevel(1);
-        state.canSpin = true;
-    }
+    SquareDispatchEntry() { ContentTables::loadBoardGrid(state); }
 
-    void useLevel(int level)
+    // Enters square of level and returns the one stage it opened (an empty record if none or
+    // more).
+    Opened enter(int level, int square)
     {
         state.level = static_cast<int16_t>(level);
         ContentTables::loadLevelTables(state);
-    }
-
-    // Enters square and returns the one stage it opened (an empty record if none or more).
-    Opened enter(int square)
-    {
         stages.opened.clear();
         output.clear();
         state.catPos = static_cast<int16_t>(square);
@@ -80,54 +72,45 @@ protected:
     SquareDispatch dispatch{state, sounds, stages};
 };
 
-TEST_F(SquareDispatchEntry, poemSquareAnnouncesItselfThenRecitesItsPoemCountedFromZero)
-{
-    const int poemSquares[] = {6, 14, 21, 28, 35};
-    for (int poem = 0; poem < 5; ++poem) {
-        SCOPED_TRACE(poem);
-        state.stageState = QStringLiteral("playword");
-        EXPECT_EQ(enter(poemSquares[poem]), (Opened{"poem", poem, 1, false}));
-        EXPECT_EQ(output.played.front(), (PlayedSound{111, PlayMode::Sync, {}}));
-        EXPECT_EQ(state.stageState, "playstory");
-    }
-}
+// Each row: a square of a level and the stage it opens, after the announcement 110 + kind.
+struct Dispatch {
+    int level;
+    int square;
+    const char *stage;
+    int poem;
+    int announcement;
+};
 
-TEST_F(SquareDispatchEntry, teachingSquareOpensTheLevelOneVariantOnlyAtLevelOne)
-{
-    EXPECT_EQ(enter(2), (Opened{"teach1", -1, 1, false}));
-    EXPECT_EQ(output.played, (std::vector<PlayedSound>{{112, PlayMode::Sync, {}}}));
-    for (int level : {2, 3}) {
-        SCOPED_TRACE(level);
-        useLevel(level);
-        EXPECT_EQ(enter(state.teachSquareOf[1]), (Opened{"teach2up", -1, 1, false}));
-    }
-}
+const Dispatch Dispatches[] = {
+    {1, 6, "poem", 0, 111},     {1, 14, "poem", 1, 111},    {1, 21, "poem", 2, 111},
+    {1, 28, "poem", 3, 111},    {1, 35, "poem", 4, 111},    {2, 26, "poem", 3, 111},
+    {3, 23, "poem", 2, 111},    {1, 2, "teach1", -1, 112},  {2, 4, "teach2up", -1, 112},
+    {3, 7, "teach2up", -1, 112}, {1, 4, "test", -1, 113},   {3, 5, "test", -1, 113},
+    {1, 7, "event", -1, 114},   {2, 22, "event", -1, 114},
+};
 
-TEST_F(SquareDispatchEntry, testAndEventSquaresOpenTheirStagesAfterTheirAnnouncements)
+TEST_F(SquareDispatchEntry, eachKindIsAnnouncedThenOpensItsStageAndOnlyAPoemSetsTheStageState)
 {
-    EXPECT_EQ(enter(4), (Opened{"test", -1, 1, false}));
-    EXPECT_EQ(output.ids(), std::vector<int>{113});
-    EXPECT_EQ(enter(7), (Opened{"event", -1, 1, false}));
-    EXPECT_EQ(output.played, (std::vector<PlayedSound>{{114, PlayMode::Sync, {}}}));
-}
-
-TEST_F(SquareDispatchEntry, onlyThePoemSquareSetsTheStageState)
-{
-    for (int square : {2, 4, 7}) {
-        SCOPED_TRACE(square);
+    for (const Dispatch &row : Dispatches) {
+        SCOPED_TRACE(testing::Message() << "level " << row.level << " square " << row.square);
         state.stageState = QStringLiteral("whatdo");
-        enter(square);
-        EXPECT_EQ(state.stageState, "whatdo");
+        state.canSpin = true;
+        EXPECT_EQ(enter(row.level, row.square), (Opened{row.stage, row.poem, 1, false}));
+        EXPECT_EQ(output.played,
+                  (std::vector<PlayedSound>{{row.announcement, PlayMode::Sync, {}}}));
+        EXPECT_EQ(state.stageState, row.poem >= 0 ? "playstory" : "whatdo");
     }
 }
 
-TEST_F(SquareDispatchEntry, squareWithoutAStageIsNotAnnouncedAndArmsTheSpinner)
+TEST_F(SquareDispatchEntry, squareOfAKindOutsideOneToFourIsNotAnnouncedAndArmsTheSpinner)
 {
-    for (int kind : {0, 5}) {
+    for (int kind : {0, 5, -1}) {
         SCOPED_TRACE(kind);
         state.squareTable[10][0] = static_cast<int16_t>(kind);
         state.canSpin = false;
-        enter(10);
+        state.catPos = 10;
+        output.clear();
+        dispatch.enterSquare();
         EXPECT_TRUE(stages.opened.empty());
         EXPECT_TRUE(output.played.empty());
         EXPECT_TRUE(state.canSpin);

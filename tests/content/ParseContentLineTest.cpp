@@ -17,7 +17,7 @@ QString tabbed(const QStringList &fields)
 
 } // namespace
 
-TEST(ParseContentLine, MainLineFillsRowCounterColumnByColumn)
+TEST(ParseContentLine, MainLineFillsRowCounterColumnByColumnUpToSeventeenFields)
 {
     GameState state;
     state.boardGrid[3][5] = 99;
@@ -28,11 +28,7 @@ TEST(ParseContentLine, MainLineFillsRowCounterColumnByColumn)
     EXPECT_EQ(state.boardGrid[3][5], 99) << "a column after the last field keeps its value";
     EXPECT_EQ(state.boardGrid[0][4], 0) << "other rows are untouched";
     EXPECT_EQ(state.boardGrid[5][0], 0) << "the counter selects the row, not the column";
-}
 
-TEST(ParseContentLine, MainLineTakesSeventeenFieldsAndSquareNumbersUpTo100)
-{
-    GameState state;
     QStringList fields(GameState::GridSize, QStringLiteral("100"));
     fields[0] = QStringLiteral("0");
     parseContentLine(state, tabbed(fields), GameState::GridSize - 1, Main);
@@ -40,31 +36,19 @@ TEST(ParseContentLine, MainLineTakesSeventeenFieldsAndSquareNumbersUpTo100)
     EXPECT_EQ(state.boardGrid[16][16], 100);
 }
 
-TEST(ParseContentLine, WordLineFillsGroupCounterWithFieldTexts)
+TEST(ParseContentLine, WordLineFillsGroupCounterWithItsFieldsAsWrittenAndLaterSlotsKeepTheirText)
 {
     GameState state;
+    state.wordGroups[2][0] = QStringLiteral("old");
     parseContentLine(state, QStringLiteral("12,13,14,15"), 3, Word);
+    parseContentLine(state, QStringLiteral(" 7,"), 0, Word);
     EXPECT_EQ(state.wordGroups[0][3], "12");
     EXPECT_EQ(state.wordGroups[1][3], "13");
     EXPECT_EQ(state.wordGroups[2][3], "14");
     EXPECT_EQ(state.wordGroups[3][3], "15");
+    EXPECT_TRUE(state.wordGroups[4][3].isEmpty());
     EXPECT_TRUE(state.wordGroups[0][2].isEmpty());
     EXPECT_TRUE(state.wordGroups[0][4].isEmpty());
-}
-
-TEST(ParseContentLine, GroupLineWithThreeCommasYieldsFourFields)
-{
-    GameState state;
-    parseContentLine(state, QStringLiteral("19,23,27,31"), 15, Word);
-    EXPECT_EQ(state.wordGroups[3][15], "31") << "the text after the last comma is the fourth field";
-    EXPECT_TRUE(state.wordGroups[4][15].isEmpty());
-}
-
-TEST(ParseContentLine, WordFieldsAreStoredAsWrittenAndLaterSlotsKeepTheirText)
-{
-    GameState state;
-    state.wordGroups[2][0] = QStringLiteral("old");
-    parseContentLine(state, QStringLiteral(" 7,"), 0, Word);
     EXPECT_EQ(state.wordGroups[0][0], " 7");
     EXPECT_EQ(state.wordGroups[1][0], "");
     EXPECT_EQ(state.wordGroups[2][0], "old");
@@ -82,49 +66,16 @@ TEST(ParseContentLine, OtherKindsChangeNothing)
 }
 
 // Content is trusted: a malformed line is a programming error and stops the program.
-class ParseContentLineDeathTest : public testing::Test {
-  protected:
-    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
-    GameState state;
-};
-
-TEST_F(ParseContentLineDeathTest, GridFieldThatIsNoIntegerStops)
+TEST(ParseContentLineDeathTest, MalformedLineStopsNamingTheProblem)
 {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    GameState state;
     EXPECT_DEATH(parseContentLine(state, tabbed({"1", "x", "3"}), 0, Main),
                  "main line .*\"x\" is not a 16-bit integer");
-    EXPECT_DEATH(parseContentLine(state, tabbed({"1", "2", ""}), 0, Main),
-                 "\"\" is not a 16-bit integer");
-}
-
-TEST_F(ParseContentLineDeathTest, EighteenGridFieldsStop)
-{
-    const QStringList fields(GameState::GridSize + 1, QStringLiteral("0"));
-    EXPECT_DEATH(parseContentLine(state, tabbed(fields), 0, Main),
-                 "grid column 17 is outside 0..16");
-}
-
-TEST_F(ParseContentLineDeathTest, SquareNumberOutside0To100Stops)
-{
     EXPECT_DEATH(parseContentLine(state, tabbed({"1", "101"}), 0, Main),
                  "square number 101 is outside 0..100");
-    EXPECT_DEATH(parseContentLine(state, QStringLiteral("-1"), 0, Main),
-                 "square number -1 is outside 0..100");
-}
-
-TEST_F(ParseContentLineDeathTest, GridRowOutside0To16Stops)
-{
-    EXPECT_DEATH(parseContentLine(state, QStringLiteral("1"), 17, Main), "grid row 17 is outside");
-    EXPECT_DEATH(parseContentLine(state, QStringLiteral("1"), -1, Main), "grid row -1 is outside");
-}
-
-TEST_F(ParseContentLineDeathTest, SixGroupFieldsStop)
-{
+    EXPECT_DEATH(parseContentLine(state, tabbed(QStringList(GameState::GridSize + 1, "0")), 0, Main),
+                 "grid column 17 is outside 0..16");
     EXPECT_DEATH(parseContentLine(state, QStringLiteral("1,2,3,4,5,6"), 0, Word),
                  "group word 5 is outside 0..4");
-}
-
-TEST_F(ParseContentLineDeathTest, GroupOutside0To31Stops)
-{
-    EXPECT_DEATH(parseContentLine(state, QStringLiteral("1"), 32, Word),
-                 "group 32 is outside 0..31");
 }

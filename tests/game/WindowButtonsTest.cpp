@@ -5,22 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
 namespace {
-
-const PlayedSound StopSound{900, PlayMode::Async, {}};
 
 class WindowButtonsTest : public WordStageFixture {
 protected:
     WindowButtons &buttons() { return form.buttons(); }
-
-    // Moves the pointer to `inside`, coming from well outside button.
-    void enter(void (WindowButtons::*move)(QPointF), QPointF inside)
-    {
-        (buttons().*move)(QPointF(-10, -10));
-        (buttons().*move)(inside);
-    }
 
     // The walk state of a test reached by a spin.
     void standOnTestSquare(int square)
@@ -32,48 +21,16 @@ protected:
     }
 };
 
-TEST_F(WindowButtonsTest, theBeeWearsItsHoverLookInsideItsEdgesAndHoldsTheMouse)
+TEST_F(WindowButtonsTest, theBeeAndTheHelpButtonWearTheirHoverLookInsideTheirEdgesAndHoldTheMouse)
 {
     openTeaching(1, 1);
-    PictureBox &bee = *controls.PicOut;
-    const int w = bee.width();
-    const int h = bee.height();
-    for (QPointF inside : {QPointF(0, 0), QPointF(w, h), QPointF(w, 0), QPointF(0, h)}) {
-        enter(&WindowButtons::PicOut_MouseMove, inside);
-        EXPECT_EQ(bee.picture(), Resources::bitmap(161));
-        EXPECT_EQ(QWidget::mouseGrabber(), &bee);
-    }
-    for (QPointF outside : {QPointF(w + 1, 0), QPointF(0, h + 1), QPointF(-1, 5), QPointF(5, -1)}) {
-        enter(&WindowButtons::PicOut_MouseMove, QPointF(1, 1));
-        buttons().PicOut_MouseMove(outside);
-        EXPECT_EQ(bee.picture(), Resources::bitmap(160));
-        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    }
+    expectHoverLook(
+        *controls.PicOut, [&](QPointF at) { buttons().PicOut_MouseMove(at); }, 160, 161);
+    expectHoverLook(
+        *controls.Pichp, [&](QPointF at) { buttons().Pichp_MouseMove(at); }, 164, 165);
 }
 
-TEST_F(WindowButtonsTest, theHelpButtonWearsItsHoverLookInsideItsEdgesAndHoldsTheMouse)
-{
-    PictureBox &help = *controls.Pichp;
-    const int w = help.width();
-    const int h = help.height();
-    ASSERT_EQ(QSize(w, h), QSize(50, 35));
-    enter(&WindowButtons::Pichp_MouseMove, QPointF(w, h));
-    EXPECT_EQ(help.picture(), Resources::bitmap(165));
-    EXPECT_EQ(QWidget::mouseGrabber(), &help);
-    buttons().Pichp_MouseMove(QPointF(w + 1, h));
-    EXPECT_EQ(help.picture(), Resources::bitmap(164));
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-}
-
-TEST_F(WindowButtonsTest, everyMoveLoadsTheLookAgainWhetherOrNotItChanged)
-{
-    buttons().Pichp_MouseMove(QPointF(3, 3));
-    controls.Pichp->setPicture(Resources::bitmap(164));
-    buttons().Pichp_MouseMove(QPointF(4, 4));
-    EXPECT_EQ(controls.Pichp->picture(), Resources::bitmap(165));
-}
-
-TEST_F(WindowButtonsTest, aFailedTestWalksBackToTheTeachingSquareOfItsIndexFromEveryTestSquare)
+TEST_F(WindowButtonsTest, aFailedTestWalksBackFromEveryTestSquareToBeTaughtItsWordsAgain)
 {
     for (int level = 1; level <= 3; ++level) {
         startLevelOn(level, 1);
@@ -84,15 +41,18 @@ TEST_F(WindowButtonsTest, aFailedTestWalksBackToTheTeachingSquareOfItsIndexFromE
             SCOPED_TRACE(testing::Message() << "level " << level << " square " << square);
             standOnTestSquare(square);
             state.examCount = 2;
+            platform.output.clear();
             buttons().PicOut_Click();
-            EXPECT_EQ(platform.output.played.back(), (PlayedSound{107, PlayMode::Sync, {}}));
+            EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{107, PlayMode::Sync, {}}}));
             EXPECT_EQ(state.stepDir, -1);
             EXPECT_TRUE(controls.Timer2->isActive());
             EXPECT_FALSE(state.canSpin);
             walkUntilStopped();
-            EXPECT_EQ(state.catPos, state.teachSquareOf[index]);
             EXPECT_EQ(state.squareTable[state.catPos][0], TeachingKind);
             EXPECT_EQ(state.squareTable[state.catPos][1], index);
+            EXPECT_EQ(state.catPos, state.teachSquareOf[index]);
+            EXPECT_EQ(state.stageState, "playword");
+            EXPECT_EQ(controls.Label1[0]->text(), state.wordList[word(0, index - 1)]);
         }
     }
 }
@@ -131,8 +91,8 @@ TEST_F(WindowButtonsTest, outsideTheWordStagesTheBeeClickOnlyClearsTheWordsAndRe
     state.replayEnabled = true;
     buttons().PicOut_Click();
     EXPECT_EQ(controls.Pic1->canvas(), board);
-    EXPECT_TRUE(controls.Label1[5]->isHidden());
-    EXPECT_TRUE(controls.PicWord[1]->isHidden());
+    EXPECT_EQ(visibleCaptions(), std::vector<int>{});
+    EXPECT_EQ(shownPictures(), 0);
     EXPECT_FALSE(state.replayEnabled);
     EXPECT_FALSE(controls.PicOut->isHidden());
     EXPECT_FALSE(state.canSpin);
@@ -140,56 +100,7 @@ TEST_F(WindowButtonsTest, outsideTheWordStagesTheBeeClickOnlyClearsTheWordsAndRe
     EXPECT_TRUE(platform.output.played.empty());
 }
 
-TEST_F(WindowButtonsTest, theHelpClickSilencesTheGameRestoresItsLookAndHandsOverToTheHelp)
-{
-    enter(&WindowButtons::Pichp_MouseMove, QPointF(10, 10));
-    buttons().Pichp_Click();
-    EXPECT_EQ(platform.output.played, std::vector<PlayedSound>{StopSound});
-    EXPECT_EQ(state.soundData, Resources::sound(900));
-    EXPECT_EQ(controls.Pichp->picture(), Resources::bitmap(164));
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_FALSE(form.isEnabled());
-    ASSERT_NE(form.helpWindow(), nullptr);
-    EXPECT_TRUE(form.helpWindow()->isVisible());
-    EXPECT_TRUE(form.helpWindow()->isEnabled());
-    form.helpWindow()->close();
-    EXPECT_TRUE(form.isEnabled());
-}
-
-// The buttons under a real pointer on a shown window.
-class WindowButtonsWithMouse : public WindowButtonsTest {};
-
-TEST_F(WindowButtonsWithMouse, thePointerLeavingTheBeeIsSeenThroughItsGrab)
-{
-    showWindow();
-    openTeaching(2, 1);
-    QWindow *window = form.windowHandle();
-    QTest::mouseMove(window, controls.PicOut->mapTo(&form, QPoint(30, 30)));
-    EXPECT_EQ(controls.PicOut->picture(), Resources::bitmap(161));
-    EXPECT_EQ(QWidget::mouseGrabber(), controls.PicOut);
-    QTest::mouseMove(window, QPoint(100, 100));
-    EXPECT_EQ(controls.PicOut->picture(), Resources::bitmap(160));
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-}
-
-TEST_F(WindowButtonsWithMouse, clickingTheHoveredBeeEndsTheStageAndTheNextMoveFreesThePointer)
-{
-    showWindow();
-    openTeaching(1, 2);
-    QWindow *window = form.windowHandle();
-    const QPoint onBee = controls.PicOut->mapTo(&form, QPoint(40, 40));
-    QTest::mouseMove(window, onBee);
-    QTest::mouseClick(window, Qt::LeftButton, {}, onBee);
-    EXPECT_TRUE(controls.PicOut->isHidden());
-    EXPECT_TRUE(state.canSpin);
-    EXPECT_EQ(visibleCaptions(), std::vector<int>{});
-    // The hidden bee still hears the next move, which is outside it, and lets the pointer go.
-    QTest::mouseMove(window, QPoint(100, 100));
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_EQ(controls.PicOut->picture(), Resources::bitmap(160));
-}
-
-TEST_F(WindowButtonsWithMouse, clickingTheHoveredHelpButtonOpensTheHelpAndFreesThePointer)
+TEST_F(WindowButtonsTest, clickingTheHoveredHelpButtonSilencesTheGameFreesThePointerAndOpensTheHelp)
 {
     showWindow();
     QWindow *window = form.windowHandle();
@@ -197,10 +108,12 @@ TEST_F(WindowButtonsWithMouse, clickingTheHoveredHelpButtonOpensTheHelpAndFreesT
     QTest::mouseMove(window, onHelp);
     ASSERT_EQ(QWidget::mouseGrabber(), controls.Pichp);
     QTest::mouseClick(window, Qt::LeftButton, {}, onHelp);
-    ASSERT_NE(form.helpWindow(), nullptr);
-    EXPECT_FALSE(form.isEnabled());
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{900, PlayMode::Async, {}}}));
+    EXPECT_EQ(state.soundData, Resources::sound(900));
     EXPECT_EQ(controls.Pichp->picture(), Resources::bitmap(164));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    ASSERT_NE(form.helpWindow(), nullptr);
+    EXPECT_TRUE(form.helpWindow()->isVisible());
     form.helpWindow()->close();
 }
 

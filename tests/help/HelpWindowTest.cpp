@@ -30,24 +30,6 @@ const QString Instructions = QStringLiteral(
     "\r\n\r\n"
     "背唐诗:进入此环节游戏会朗诵一首唐诗。听完唐诗后点击转盘继续游戏。");
 
-TEST(HelpText, isTheFiveParagraphsOfInstructionsWordForWord)
-{
-    EXPECT_EQ(Form3::helpText(), Instructions);
-}
-
-TEST(HelpText, separatesItsParagraphsByOneBlankLineAndEndsWithoutALineBreak)
-{
-    const QStringList paragraphs = Form3::helpText().split(QStringLiteral("\r\n\r\n"));
-    ASSERT_EQ(paragraphs.size(), 5);
-    for (const QString &paragraph : paragraphs) {
-        EXPECT_FALSE(paragraph.isEmpty());
-        EXPECT_FALSE(paragraph.contains(QLatin1Char('\r')));
-        EXPECT_FALSE(paragraph.contains(QLatin1Char('\n')));
-    }
-    EXPECT_TRUE(paragraphs[1].contains(QStringLiteral("格数,小猫")));
-    EXPECT_TRUE(paragraphs[4].startsWith(QStringLiteral("背唐诗:")));
-}
-
 class HelpWindow : public GameFixture {
 protected:
     // Opens the help as the help button does and returns it.
@@ -56,51 +38,33 @@ protected:
         form.buttons().Pichp_Click();
         return *form.helpWindow();
     }
-
-    static void deleteClosedWindows()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
 
-TEST_F(HelpWindow, isAWhiteWindowTitledHelpAtItsPlaceOnTheScreen)
+TEST_F(HelpWindow, isAWhiteWindowOfItsOwnShowingTheInstructionsWhileTheGameWaitsDisabled)
 {
-    Form3 &help = openHelp();
+    QPointer<Form3> opened = &openHelp();
+    Form3 &help = *opened;
+    EXPECT_TRUE(help.isWindow());
+    EXPECT_EQ(help.parentWidget(), nullptr);
     EXPECT_EQ(help.windowTitle(), "帮助");
     EXPECT_EQ(help.size(), QSize(388, 287));
     EXPECT_EQ(help.pos(), QPoint(147, 133));
-    EXPECT_TRUE(help.autoFillBackground());
-    EXPECT_EQ(help.palette().color(QPalette::Window), QColor(Qt::white));
-}
-
-TEST_F(HelpWindow, showsTheInstructionsWrappedInAWhiteLabel)
-{
-    Form3 &help = openHelp();
+    EXPECT_FALSE(form.isEnabled());
+    EXPECT_TRUE(help.isEnabled());
     ASSERT_NE(help.Label1, nullptr);
     EXPECT_EQ(help.Label1->text(), Instructions);
     EXPECT_EQ(help.Label1->geometry(), QRect(8, 8, 369, 273));
     EXPECT_TRUE(help.Label1->wordWrap());
-    EXPECT_TRUE(help.Label1->autoFillBackground());
-    EXPECT_EQ(help.Label1->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(help.Label1->alignment(), Qt::AlignLeft | Qt::AlignTop);
-}
-
-TEST_F(HelpWindow, isAWindowOfItsOwnThatStaysUsableWhileTheGameIsDisabled)
-{
-    Form3 &help = openHelp();
-    EXPECT_TRUE(help.isWindow());
-    EXPECT_EQ(help.parentWidget(), nullptr);
-    EXPECT_FALSE(form.isEnabled());
-    EXPECT_TRUE(help.isEnabled());
-}
-
-TEST_F(HelpWindow, closingItGivesTheGameBackAndDeletesIt)
-{
-    QPointer<Form3> help = &openHelp();
-    help->close();
+    for (QWidget *white : {static_cast<QWidget *>(&help), static_cast<QWidget *>(help.Label1)}) {
+        EXPECT_TRUE(white->autoFillBackground());
+        EXPECT_EQ(white->palette().color(QPalette::Window), QColor(Qt::white));
+    }
+    // Closing it gives the game back, and it goes.
+    help.close();
     EXPECT_TRUE(form.isEnabled());
-    deleteClosedWindows();
-    EXPECT_TRUE(help.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(opened.isNull());
     EXPECT_EQ(form.helpWindow(), nullptr);
 }
 

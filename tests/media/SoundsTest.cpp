@@ -1,6 +1,6 @@
 #include "GameState.h"
-#include "RecordingPlatform.h"
 #include "Resources.h"
+#include "SoundOutput.h"
 #include "Sounds.h"
 
 #include <gtest/gtest.h>
@@ -47,15 +47,18 @@ TEST_F(SoundsBuffers, StopsThePlayingSoundBeforeItsBufferIsReplaced)
 {
     sounds.playAsync(102);
     sounds.playSync(105);
+    sounds.playWord(201);
+    sounds.playWord(232);
 
-    ASSERT_EQ(output.calls.size(), 4u);
-    EXPECT_TRUE(output.calls[2].stop);
+    ASSERT_EQ(output.calls.size(), 8u);
+    for (std::size_t call = 0; call < 8; call += 2)
+        EXPECT_TRUE(output.calls[call].stop) << call;
     EXPECT_EQ(output.calls[2].soundDataThen, Resources::sound(102));
-    EXPECT_FALSE(output.calls[3].stop);
+    EXPECT_EQ(output.calls[6].examWordSoundThen, Resources::sound(201));
     EXPECT_EQ(output.calls[3].soundDataThen, Resources::sound(105));
 }
 
-TEST_F(SoundsBuffers, HandsTheOutputTheGameStateBuffersThemselves)
+TEST_F(SoundsBuffers, HandsTheOutputTheBufferOfEachKindWhichKeepsItsBytesUntilTheNextOfItsKind)
 {
     sounds.playAsync(101);
     sounds.playWord(201);
@@ -68,26 +71,19 @@ TEST_F(SoundsBuffers, HandsTheOutputTheGameStateBuffersThemselves)
     EXPECT_EQ(output.calls[3].mode, PlayMode::Async);
     EXPECT_EQ(output.calls[5].source, &state.soundData);
     EXPECT_EQ(output.calls[5].mode, PlayMode::Sync);
-}
-
-TEST_F(SoundsBuffers, EachBufferKeepsItsBytesUntilTheNextSoundOfItsKind)
-{
-    sounds.playWord(201);
-    sounds.playSync(105);
     EXPECT_EQ(state.examWordSound, Resources::sound(201));
-    EXPECT_EQ(state.soundData, Resources::sound(105));
-
-    sounds.playWord(232);
-    EXPECT_EQ(state.soundData, Resources::sound(105));
-    EXPECT_EQ(state.examWordSound, Resources::sound(232));
+    EXPECT_EQ(state.soundData, Resources::sound(106));
 }
 
-TEST_F(SoundsBuffers, ReplayStartsTheKeptWordAgainAfterStoppingTheCurrentSound)
+TEST_F(SoundsBuffers, ReplayStopsTheCurrentSoundAndStartsTheKeptWordIfThereIsOne)
 {
+    sounds.replayWord();
+    ASSERT_EQ(output.calls.size(), 1u);
+    EXPECT_TRUE(output.calls[0].stop);
+
     sounds.playWord(203);
     sounds.playAsync(101);
     output.calls.clear();
-
     sounds.replayWord();
 
     ASSERT_EQ(output.calls.size(), 2u);
@@ -95,70 +91,6 @@ TEST_F(SoundsBuffers, ReplayStartsTheKeptWordAgainAfterStoppingTheCurrentSound)
     EXPECT_EQ(output.calls[1].source, &state.examWordSound);
     EXPECT_EQ(output.calls[1].mode, PlayMode::Async);
     EXPECT_EQ(state.examWordSound, Resources::sound(203));
-}
-
-TEST_F(SoundsBuffers, ReplayBeforeAnyWordStartsNothing)
-{
-    sounds.replayWord();
-
-    for (const OutputCall &call : output.calls)
-        EXPECT_TRUE(call.stop);
-}
-
-TEST(SoundsWithRecordingOutput, RecordsEachSoundByResourceNumberAndMode)
-{
-    GameState state;
-    RecordingSoundOutput output;
-    Sounds sounds(state, output);
-
-    sounds.playAsync(121);
-    sounds.playSync(111);
-    sounds.playWord(232);
-    sounds.replayWord();
-    sounds.playAsync(900);
-
-    const std::vector<PlayedSound> expected{{121, PlayMode::Async, {}},
-                                            {111, PlayMode::Sync, {}},
-                                            {232, PlayMode::Async, {}},
-                                            {232, PlayMode::Async, {}},
-                                            {900, PlayMode::Async, {}}};
-    EXPECT_EQ(output.played, expected);
-    EXPECT_EQ(output.ids(), (std::vector<int>{121, 111, 232, 232, 900}));
-}
-
-TEST(SoundsWithRecordingOutput, PlaysAFileAsynchronouslyAndRemembersItsPath)
-{
-    GameState state;
-    RecordingSoundOutput output;
-    Sounds sounds(state, output);
-    const QString path = QStringLiteral("/somewhere/wav/step.wav");
-
-    sounds.playFile(path);
-
-    EXPECT_EQ(state.soundFile, path);
-    EXPECT_EQ(output.played, (std::vector<PlayedSound>{{-1, PlayMode::Async, path}}));
-}
-
-TEST(RecordingSoundOutputIdentity, CallsTheSyncHookWithTheResourceNumberOnlyForSyncPlays)
-{
-    RecordingSoundOutput output;
-    std::vector<int> during;
-    output.duringSyncPlay = [&during](int id) { during.push_back(id); };
-
-    output.playMemory(Resources::sound(104), PlayMode::Sync);
-    output.playMemory(Resources::sound(102), PlayMode::Async);
-    output.playMemory(Resources::sound(301), PlayMode::Sync);
-
-    EXPECT_EQ(during, (std::vector<int>{104, 301}));
-}
-
-TEST(RecordingSoundOutputIdentity, GivesMinusOneForBytesThatAreNoSoundResource)
-{
-    RecordingSoundOutput output;
-
-    output.playMemory(QByteArray("RIFF not a resource"), PlayMode::Async);
-
-    EXPECT_EQ(output.ids(), std::vector<int>{-1});
 }
 
 } // namespace

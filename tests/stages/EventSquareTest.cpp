@@ -33,78 +33,58 @@ protected:
         form.stages().runEventSquare();
     }
 
-    void runOn(int level, int square, int creature)
-    {
-        arriveOn(level, square);
-        meet(creature);
-    }
-
     QImage scene() const { return boardRegion({110, 110, 300, 300}); }
 
     std::vector<int> enteredOn;
     int levelEnds = 0;
 };
 
-TEST_F(ChanceSquare, caterpillarIsShownBeforeItsSoundThenSendsTheKittenThreeBack)
+TEST_F(ChanceSquare, creatureIsShownBeforeItsSoundThenWalksTheKittenThreeBackOrFourForward)
 {
-    arriveOn(1, 13);
-    std::vector<bool> shownBeforeSound;
-    platform.duringPendingEvents = [&] {
-        shownBeforeSound.push_back(scene() == rgb32(Resources::bitmap(131)) &&
-                                   controls.PicBg->picture() == Resources::bitmap(131) &&
-                                   platform.output.played.empty());
+    struct Outcome {
+        int creature, sound, stepsLeft, direction, ticksAfterTheFirst, enters;
     };
-    bool walkingDuringSound = true;
-    platform.output.duringSyncPlay = [&](int) { walkingDuringSound = controls.Timer2->isActive(); };
-    state.stageState = QStringLiteral("whatdo");
+    for (const Outcome &o : {Outcome{0, 103, 2, -1, 6, 10}, Outcome{1, 104, 3, 1, 8, 17}}) {
+        SCOPED_TRACE(o.creature);
+        arriveOn(1, 13);
+        state.stageState = QStringLiteral("playword");
+        const QImage creature = rgb32(Resources::bitmap(131 + o.creature));
+        std::vector<bool> shownBeforeSound;
+        platform.duringPendingEvents = [&] {
+            shownBeforeSound.push_back(scene() == creature && platform.output.played.empty());
+        };
+        bool walkingDuringSound = true;
+        platform.output.duringSyncPlay = [&](int) {
+            walkingDuringSound = controls.Timer2->isActive();
+        };
 
-    meet(0);
+        meet(o.creature);
 
-    EXPECT_EQ(shownBeforeSound, std::vector<bool>{true});
-    EXPECT_FALSE(walkingDuringSound);
-    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{103, PlayMode::Sync, {}}}));
-    EXPECT_EQ(state.stepsLeft, 2);
-    EXPECT_EQ(state.stepDir, -1);
-    EXPECT_TRUE(controls.Timer2->isActive());
-    EXPECT_EQ(state.stageState, "whatdo");
-    EXPECT_FALSE(state.canSpin);
+        EXPECT_EQ(shownBeforeSound, std::vector<bool>{true});
+        EXPECT_FALSE(walkingDuringSound);
+        EXPECT_EQ(platform.output.played,
+                  (std::vector<PlayedSound>{{o.sound, PlayMode::Sync, {}}}));
+        EXPECT_EQ(state.stepsLeft, o.stepsLeft);
+        EXPECT_EQ(state.stepDir, o.direction);
+        EXPECT_TRUE(controls.Timer2->isActive());
+        EXPECT_EQ(state.stageState, "playword");
+        EXPECT_FALSE(state.canSpin);
 
-    EXPECT_EQ(walkUntilStopped(), 7);
-    EXPECT_EQ(enteredOn, std::vector<int>{10});
-}
-
-TEST_F(ChanceSquare, beeIsShownAndHeardThenSendsTheKittenFourForward)
-{
-    state.stageState = QStringLiteral("playword");
-    runOn(1, 13, 1);
-
-    EXPECT_EQ(scene(), rgb32(Resources::bitmap(132)));
-    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{104, PlayMode::Sync, {}}}));
-    EXPECT_EQ(state.stepsLeft, 3);
-    EXPECT_EQ(state.stepDir, 1);
-    EXPECT_EQ(state.stageState, "playword");
-    EXPECT_FALSE(state.canSpin);
-
-    EXPECT_EQ(walkUntilStopped(), 9);
-    EXPECT_EQ(enteredOn, std::vector<int>{17});
-}
-
-TEST_F(ChanceSquare, creatureStaysUntilTheFirstStepRepaintsTheBoard)
-{
-    runOn(2, 15, 0);
-    form.board().Timer2_Timer();
-    EXPECT_EQ(scene(), rgb32(Resources::bitmap(131)));
-    form.board().Timer2_Timer();
-    EXPECT_EQ(scene(), rgb32(Resources::bitmap(122)));
+        // The creature stays until the first step repaints the board.
+        form.board().Timer2_Timer();
+        EXPECT_EQ(scene(), creature);
+        EXPECT_EQ(walkUntilStopped(), o.ticksAfterTheFirst);
+        EXPECT_EQ(enteredOn, std::vector<int>{o.enters});
+        EXPECT_EQ(scene(), rgb32(Resources::bitmap(121)));
+        platform.duringPendingEvents = nullptr;
+        platform.output.duringSyncPlay = nullptr;
+    }
 }
 
 // Each chance square of each level, with where the caterpillar and the bee take the kitten;
 // 0 means the bee walks past the last square and ends the level.
 struct Reach {
-    int level;
-    int square;
-    int back;
-    int forward;
+    int level, square, back, forward;
 };
 
 const Reach ChanceSquares[] = {
@@ -118,12 +98,14 @@ TEST_F(ChanceSquare, reachesTheSquaresOfEachLevelOrEndsTheLevelPastTheLastSquare
     for (const Reach &row : ChanceSquares) {
         SCOPED_TRACE(
             QStringLiteral("level %1 square %2").arg(row.level).arg(row.square).toStdString());
-        runOn(row.level, row.square, 0);
-        EXPECT_EQ(state.squareTable[row.square][0], 4);
+        arriveOn(row.level, row.square);
+        meet(0);
         walkUntilStopped();
+        EXPECT_EQ(state.squareTable[row.square][0], 4);
         EXPECT_EQ(enteredOn, std::vector<int>{row.back});
 
-        runOn(row.level, row.square, 1);
+        arriveOn(row.level, row.square);
+        meet(1);
         walkUntilStopped();
         if (row.forward == 0) {
             EXPECT_TRUE(enteredOn.empty());
