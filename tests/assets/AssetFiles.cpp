@@ -1,39 +1,26 @@
 #include "AssetFiles.h"
 
 #include <QFile>
+#include <QtEndian>
 
-#include <cstring>
+#include <cstdlib>
 
 namespace {
 
 uint32_t le32(const QByteArray &bytes, qsizetype at)
 {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | static_cast<uint8_t>(bytes[at + i]);
-    return value;
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
 uint16_t le16(const QByteArray &bytes, qsizetype at)
 {
-    return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) |
-                                 (static_cast<uint8_t>(bytes[at + 1]) << 8));
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Sample frames of an IMA ADPCM stream: whole blocks plus a partial last block.
-double adpcmFrames(const QByteArray &bytes, qsizetype fmt, uint32_t dataSize)
-{
-    const uint16_t blockAlign = le16(bytes, fmt + 12);
-    const uint16_t framesPerBlock = le16(bytes, fmt + 18);
-    if (blockAlign == 0)
-        return 0;
-    return static_cast<double>(dataSize) / blockAlign * framesPerBlock;
 }
 
 } // namespace
@@ -48,12 +35,9 @@ std::optional<BitmapInfo> readBitmapInfo(const QString &path)
     const QByteArray bytes = readAll(path);
     if (bytes.size() < 54 || !bytes.startsWith("BM"))
         return std::nullopt;
-    BitmapInfo info;
-    info.width = static_cast<int32_t>(le32(bytes, 18));
-    info.height = std::abs(static_cast<int32_t>(le32(bytes, 22)));
-    info.bitsPerPixel = le16(bytes, 28);
-    info.compression = static_cast<int>(le32(bytes, 30));
-    return info;
+    return BitmapInfo{static_cast<int32_t>(le32(bytes, 18)),
+                      std::abs(static_cast<int32_t>(le32(bytes, 22))), le16(bytes, 28),
+                      static_cast<int>(le32(bytes, 30))};
 }
 
 std::optional<WaveInfo> readWaveInfo(const QString &path)
@@ -62,21 +46,21 @@ std::optional<WaveInfo> readWaveInfo(const QString &path)
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
         return std::nullopt;
     std::optional<WaveInfo> info;
-    qsizetype fmt = -1;
+    double framesPerByte = 0;
     for (qsizetype at = 12; at + 8 <= bytes.size();) {
         const QByteArray id = bytes.mid(at, 4);
         const uint32_t size = le32(bytes, at + 4);
         const qsizetype body = at + 8;
         if (id == "fmt " && body + 16 <= bytes.size()) {
-            fmt = body;
             info = WaveInfo{le16(bytes, body), le16(bytes, body + 2),
                             static_cast<int>(le32(bytes, body + 4)), le16(bytes, body + 14), 0};
+            // IMA ADPCM counts frames per block; PCM has a fixed frame size.
+            const uint16_t blockAlign = le16(bytes, body + 12);
+            framesPerByte = info->formatTag == 0x11
+                                ? (blockAlign ? le16(bytes, body + 18) / double(blockAlign) : 0)
+                                : 8.0 / (info->channels * info->bitsPerSample);
         } else if (id == "data" && info && body + size <= static_cast<uint32_t>(bytes.size())) {
-            const double frames =
-                info->formatTag == 0x11
-                    ? adpcmFrames(bytes, fmt, size)
-                    : size / (info->channels * info->bitsPerSample / 8.0);
-            info->seconds = frames / info->sampleRate;
+            info->seconds = size * framesPerByte / info->sampleRate;
             return info;
         }
         at = body + size + (size & 1);

@@ -52,18 +52,6 @@ TEST_F(GameFlow, spinWalkAndEntryFollowEachOtherFromTheFirstClick)
     EXPECT_TRUE(state.canSpin);
 }
 
-TEST_F(GameFlow, oneSecondTimerStartsTheWalkAndTheWalkingTimerCarriesItToTheSquare)
-{
-    controls.Timer1->setInterval(0);
-    controls.Timer2->setInterval(0);
-    platform.scriptResults(6, {0});
-    form.spinner().PicTurn_Click();
-    for (int run = 0; run < 1000 && state.stageState == "whatdo"; ++run)
-        QCoreApplication::processEvents();
-    EXPECT_EQ(state.catPos, 2);
-    EXPECT_EQ(state.stageState, "playword");
-}
-
 TEST_F(GameFlow, sixFromSquareFortyEndsTheLevelOnTheFourthStepAndArmsTheSpinnerAfterTheBoard)
 {
     for (int level : {1, 2}) {

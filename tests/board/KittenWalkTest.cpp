@@ -58,23 +58,6 @@ TEST_F(KittenWalk, everyLengthEntersItsSquareOnTheTickAfterItsLastStep)
     }
 }
 
-TEST_F(KittenWalk, showsTheWalkingPoseOnTheOldSquareThenStandsOnTheNextWithAStepSound)
-{
-    walkFrom(2, 1);
-
-    form.board().Timer2_Timer();
-    EXPECT_EQ(state.catPos, 2);
-    EXPECT_EQ(boardRegion(cellOf(2)), kittenOver(iconOf(2), 107, 108));
-    EXPECT_TRUE(platform.output.played.empty());
-
-    form.board().Timer2_Timer();
-    EXPECT_EQ(state.catPos, 3);
-    EXPECT_EQ(state.stepsLeft, 0);
-    EXPECT_EQ(boardRegion(cellOf(2)), iconOf(2));
-    EXPECT_EQ(boardRegion(cellOf(3)), standingOn(3));
-    EXPECT_EQ(platform.output.ids(), std::vector<int>{102});
-}
-
 TEST_F(KittenWalk, tickWhileASpinResultWaitsChangesNothing)
 {
     walkFrom(5, 3);

@@ -93,17 +93,4 @@ TEST_F(SpinnerClick, duringTheWhirlRunsANestedSpinWhoseDrawTheFaceShows)
     EXPECT_FALSE(state.canSpin);
 }
 
-TEST_F(SpinnerClick, turnStartOneSecondLaterStartsAForwardWalkAndStopsItself)
-{
-    platform.scriptResults(6, {2});
-    form.spinner().PicTurn_Click();
-    state.stepDir = -1;
-    form.spinner().Timer1_Timer();
-    EXPECT_FALSE(controls.Timer1->isActive());
-    EXPECT_EQ(state.stepDir, 1);
-    EXPECT_EQ(state.turnState, "gostep");
-    EXPECT_TRUE(controls.Timer2->isActive());
-    EXPECT_EQ(state.stepsLeft, 2);
-}
-
 } // namespace

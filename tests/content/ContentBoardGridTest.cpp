@@ -61,15 +61,6 @@ TEST_F(ContentBoardGrid, SquaresLieAtTheCornersOfTheRing)
     EXPECT_EQ(state.squareRow[43], 9);
 }
 
-TEST_F(ContentBoardGrid, SquareZeroAndNumbersNamingNoSquareHaveNoCoordinates)
-{
-    EXPECT_EQ(state.boardGrid[0][10], 0) << "square 0's cell reads as empty";
-    for (int square : {0, 44, 100}) {
-        EXPECT_EQ(state.squareCol[square], 0) << square;
-        EXPECT_EQ(state.squareRow[square], 0) << square;
-    }
-}
-
 TEST_F(ContentBoardGrid, CoordinatesOfEverySquareLeadBackToItsCell)
 {
     for (int square = 1; square <= LastSquare; ++square)

@@ -112,20 +112,6 @@ TEST(ContentLevelTableEntries, SquaresHoldTheKindAndIndexOfTheirLevelTable)
     }
 }
 
-TEST(ContentLevelTableEntries, EntriesBeyondTheLevelTableKeepTheirValuesAndStaleTeachingJoinsTheMap)
-{
-    GameState state;
-    state.squareTable[60] = {PoemKind, 2};
-    state.squareTable[80] = {TeachingKind, 20};
-    state.teachSquareOf[0] = 5;
-    state.wordList[40] = QStringLiteral("留");
-    ContentTables::loadLevelTables(state);
-    EXPECT_EQ(state.squareTable[60], (std::array<int16_t, 2>{PoemKind, 2}));
-    EXPECT_EQ(state.teachSquareOf[0], 5);
-    EXPECT_EQ(state.wordList[40], "留");
-    EXPECT_EQ(state.teachSquareOf[20], 80);
-}
-
 // Content is trusted: a malformed table is a programming error and stops the program.
 TEST(ContentLevelTableEntriesDeathTest, TeachingIndexAbove80StopsNamingTheLevelTable)
 {

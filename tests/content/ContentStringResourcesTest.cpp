@@ -42,20 +42,6 @@ TEST(ContentStringResources, OnlyTheLastLineOfPoem3EndsWithALineBreak)
     }
 }
 
-TEST(ContentStringResources, PoemLinesAlternateCommaAndStopExceptTheFirstLineOfPoem1)
-{
-    EXPECT_EQ(Resources::string(313), QStringLiteral("葡萄美酒夜光杯"));
-    for (int p = 0; p < Poems; ++p) {
-        for (int line = 3; line <= 6; ++line) {
-            const int id = 300 + 10 * p + line;
-            if (id == 313)
-                continue;
-            const QString ending = line % 2 == 1 ? QStringLiteral("，") : QStringLiteral("。");
-            EXPECT_TRUE(Resources::string(id).trimmed().endsWith(ending)) << id;
-        }
-    }
-}
-
 TEST(ContentStringResources, PoemsHaveTheirTitlesAndPoets)
 {
     const QString titles[Poems] = {"出塞", "凉州词", "鹿柴", "梅花", "山行"};
@@ -64,17 +50,6 @@ TEST(ContentStringResources, PoemsHaveTheirTitlesAndPoets)
         EXPECT_EQ(Resources::string(301 + 10 * p), titles[p]);
         EXPECT_EQ(Resources::string(302 + 10 * p), poets[p]);
     }
-}
-
-TEST(ContentStringResources, TablesHaveTheirNumberOfFields)
-{
-    EXPECT_EQ(splitFields(Resources::string(101), u',').size(), 32);
-    for (int id = 201; id <= 217; ++id)
-        EXPECT_EQ(splitFields(Resources::string(id), u',').size(), 4) << id;
-    for (int id = 401; id <= 412; ++id)
-        EXPECT_EQ(splitFields(Resources::string(id), u'\t').size(), 12) << id;
-    for (int id = 421; id <= 423; ++id)
-        EXPECT_EQ(splitFields(Resources::string(id), u'/').size(), 44) << id;
 }
 
 TEST(ContentStringResources, GroupsZeroTo15UseEveryWordTwiceAndGroup16RepeatsGroupZero)

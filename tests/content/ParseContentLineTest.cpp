@@ -54,17 +54,6 @@ TEST(ParseContentLine, WordLineFillsGroupCounterWithItsFieldsAsWrittenAndLaterSl
     EXPECT_EQ(state.wordGroups[2][0], "old");
 }
 
-TEST(ParseContentLine, OtherKindsChangeNothing)
-{
-    const GameState before;
-    for (const char *kind : {"Main", "words", "", " main"}) {
-        GameState state;
-        parseContentLine(state, QStringLiteral("1"), 0, QString::fromLatin1(kind));
-        EXPECT_EQ(state.boardGrid, before.boardGrid) << kind;
-        EXPECT_EQ(state.wordGroups, before.wordGroups) << kind;
-    }
-}
-
 // Content is trusted: a malformed line is a programming error and stops the program.
 TEST(ParseContentLineDeathTest, MalformedLineStopsNamingTheProblem)
 {

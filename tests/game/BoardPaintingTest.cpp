@@ -1,81 +1,41 @@
-#include "Board.h"
-#include "BoardView.h"
-#include "Form1.h"
-#include "RecordingPlatform.h"
-#include "Resources.h"
-
-#include <gtest/gtest.h>
+#include "GameFixture.h"
 
 namespace {
 
-const QRgb BoardColour = qRgb(141, 207, 244);
-
-class BoardPainting : public ::testing::Test {
+// The board as start-up leaves it: the kitten standing on square 1 of level 1.
+class BoardPainting : public GameFixture {
 protected:
-    RecordingPlatform platform;
-    Form1 form{platform};
-    GameState &state = form.state();
-    const QImage &canvas() { return form.controls().Pic1->canvas(); }
-
-    // The board pixels at rect, as an image of their own.
-    QImage region(QRect rect) { return canvas().copy(rect).convertToFormat(QImage::Format_RGB32); }
-    static QImage rgb32(const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); }
-
-    QImage expectedKittenOn(const QImage &under, int mask, int image)
-    {
-        QImage result = rgb32(under);
-        const QImage m = rgb32(Resources::bitmap(mask));
-        const QImage i = rgb32(Resources::bitmap(image));
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x)
-                result.setPixel(x, y, ((result.pixel(x, y) & m.pixel(x, y)) ^ i.pixel(x, y)) | 0xff000000);
-        return result;
-    }
-
-    static QRect cell(int col, int row) { return {40 * col + 20, 40 * row + 20, 40, 40}; }
+    QRgb pixel(QPoint at) const { return controls.Pic1->canvas().pixel(at); }
 };
 
-TEST_F(BoardPainting, showsTheLevelSceneInTheMiddleOfTheRing)
+TEST_F(BoardPainting, showsTheSceneTheKindIconsAndTheKittenAndLeavesTheRestInTheBoardColour)
 {
-    EXPECT_EQ(region({110, 110, 300, 300}), rgb32(Resources::bitmap(121)));
-}
-
-TEST_F(BoardPainting, showsEachSquaresKindIconInItsCell)
-{
-    for (int square = 2; square <= 43; ++square) {
-        SCOPED_TRACE(square);
-        const int kind = state.squareTable[square][0];
-        EXPECT_EQ(region(cell(state.squareCol[square], state.squareRow[square])),
-                  rgb32(Resources::bitmap(100 + kind)));
-    }
-}
-
-TEST_F(BoardPainting, paintsTheStandingKittenOverTheIconOfSquareOne)
-{
-    EXPECT_EQ(region(cell(0, 11)), expectedKittenOn(Resources::bitmap(104), 105, 106));
-}
-
-TEST_F(BoardPainting, leavesTheBoardColourOutsideSceneAndIcons)
-{
+    EXPECT_EQ(boardRegion({110, 110, 300, 300}), rgb32(Resources::bitmap(121)));
+    for (int square = 2; square <= 43; ++square)
+        EXPECT_EQ(boardRegion(cellOf(square)),
+                  rgb32(Resources::bitmap(100 + state.squareTable[square][0])))
+            << square;
+    EXPECT_EQ(boardRegion(cellOf(1)), kittenOver(Resources::bitmap(104), 105, 106));
     for (QPoint p : {QPoint(0, 0), QPoint(519, 519), QPoint(10, 250), QPoint(70, 70),
                      QPoint(450, 300), QPoint(105, 415)})
-        EXPECT_EQ(canvas().pixel(p), BoardColour) << p.x() << "," << p.y();
+        EXPECT_EQ(pixel(p), qRgb(141, 207, 244)) << p.x() << "," << p.y();
     // Square 0 is written in the ring but never placed: its cell stays empty.
     QImage empty(40, 40, QImage::Format_RGB32);
-    empty.fill(BoardColour);
-    EXPECT_EQ(region(cell(0, 10)), empty);
+    empty.fill(qRgb(141, 207, 244));
+    EXPECT_EQ(boardRegion({20, 420, 40, 40}), empty);
 }
 
 TEST_F(BoardPainting, forcedRepaintRestoresSceneIconsAndKittenButNotWhatLiesOutside)
 {
     QImage stageMark(30, 30, QImage::Format_RGB32);
     stageMark.fill(Qt::red);
-    form.controls().Pic1->clear();
-    form.controls().Pic1->drawPicture(65, 65, stageMark);
+    controls.Pic1->clear();
+    controls.Pic1->drawPicture(65, 65, stageMark);
     form.board().redrawBoard(1);
-    EXPECT_EQ(region({110, 110, 300, 300}), rgb32(Resources::bitmap(121)));
-    EXPECT_EQ(region(cell(0, 11)), expectedKittenOn(Resources::bitmap(104), 105, 106));
-    EXPECT_EQ(canvas().pixel(70, 70), qRgb(255, 0, 0));
+    EXPECT_EQ(boardRegion({110, 110, 300, 300}), rgb32(Resources::bitmap(121)));
+    EXPECT_EQ(boardRegion(cellOf(7)), rgb32(Resources::bitmap(104)));
+    EXPECT_EQ(boardRegion(cellOf(1)), kittenOver(Resources::bitmap(104), 105, 106));
+    EXPECT_EQ(pixel({70, 70}), qRgb(255, 0, 0));
 }
 
 TEST_F(BoardPainting, walkingPoseIsPaintedOverTheRestoredIcon)
@@ -83,7 +43,7 @@ TEST_F(BoardPainting, walkingPoseIsPaintedOverTheRestoredIcon)
     form.board().drawKitten(2);
     form.board().paintSquareIcon(0, 11, 4);
     form.board().drawKitten(2);
-    EXPECT_EQ(region(cell(0, 11)), expectedKittenOn(Resources::bitmap(104), 107, 108));
+    EXPECT_EQ(boardRegion(cellOf(1)), kittenOver(Resources::bitmap(104), 107, 108));
 }
 
 } // namespace

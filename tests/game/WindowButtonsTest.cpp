@@ -80,26 +80,6 @@ TEST_F(WindowButtonsTest, aTestPassesOnlyWithFourRightAnswers)
     }
 }
 
-TEST_F(WindowButtonsTest, outsideTheWordStagesTheBeeClickOnlyClearsTheWordsAndRepaints)
-{
-    const QImage board = controls.Pic1->canvas().copy();
-    controls.Pic1->clear();
-    controls.Label1[5]->show();
-    controls.PicWord[1]->show();
-    controls.PicOut->show();
-    state.canSpin = false;
-    state.replayEnabled = true;
-    buttons().PicOut_Click();
-    EXPECT_EQ(controls.Pic1->canvas(), board);
-    EXPECT_EQ(visibleCaptions(), std::vector<int>{});
-    EXPECT_EQ(shownPictures(), 0);
-    EXPECT_FALSE(state.replayEnabled);
-    EXPECT_FALSE(controls.PicOut->isHidden());
-    EXPECT_FALSE(state.canSpin);
-    EXPECT_FALSE(controls.Timer2->isActive());
-    EXPECT_TRUE(platform.output.played.empty());
-}
-
 TEST_F(WindowButtonsTest, clickingTheHoveredHelpButtonSilencesTheGameFreesThePointerAndOpensTheHelp)
 {
     showWindow();

@@ -25,25 +25,6 @@ TEST(RandomBelow, MapsEachDrawToFloorOfDrawTimesNKeepingADrawThatRoundsUpToOneBe
     }
 }
 
-TEST(QtPlatformSeam, DrawsUniformNumbersFromZeroUpToOneDifferentlyOnEachPlatform)
-{
-    QtPlatform platform;
-    QtPlatform other;
-    int low = 0;
-    int high = 0;
-    int same = 0;
-    for (int i = 0; i < 2000; ++i) {
-        const float r = platform.randomUniform();
-        ASSERT_GE(r, 0.0f);
-        ASSERT_LT(r, 1.0f);
-        (r < 0.5f ? low : high) += 1;
-        same += r == other.randomUniform() ? 1 : 0;
-    }
-    EXPECT_GT(low, 800);
-    EXPECT_GT(high, 800);
-    EXPECT_LT(same, 20);
-}
-
 TEST(QtPlatformSeam, NamesTheFolderOfTheRunningProgramWithoutTrailingSeparator)
 {
     const QString folder = QtPlatform().programFolder();

@@ -19,13 +19,6 @@ TEST(ResourcesByNumber, GiveASoundAsTheCompleteWaveFile)
     EXPECT_EQ(wave, file.readAll());
 }
 
-TEST(ResourcesByNumber, GiveABitmapAtItsPixelSize)
-{
-    EXPECT_EQ(Resources::bitmap(164).size(), QSize(50, 35));
-    EXPECT_EQ(Resources::bitmap(124).size(), QSize(300, 300));
-    EXPECT_EQ(Resources::bitmap(205).size(), QSize(90, 90));
-}
-
 TEST(ResourcesByNumber, GiveAStringAsItsExactUtf8Text)
 {
     QFile file(QStringLiteral(":/strings/336.txt"));

@@ -73,20 +73,6 @@ TEST(SdlSoundOutputPlayback, AsyncPlayReturnsAtOnceAndGoesOnUntilReplacedOrStopp
     }
 }
 
-// Within a millisecond: a converter that drops the end of a sound loses far more.
-TEST(SdlSoundOutputPlayback, KeepsTheLengthOfEverySourceFormat)
-{
-    SdlSoundOutput output;
-    const auto lengthMs = [&output](const QByteArray &wave) {
-        return output.lengthOf(wave).value_or(std::chrono::milliseconds(-1)).count();
-    };
-
-    EXPECT_NEAR(lengthMs(toneWave(0.3, 22050, 8, 1)), 300, 1);
-    EXPECT_NEAR(lengthMs(toneWave(0.5, 11025, 8, 1)), 500, 1);
-    EXPECT_NEAR(lengthMs(toneWave(0.25, 44100, 16, 2)), 250, 1);
-    EXPECT_NEAR(lengthMs(toneWave(0.7, 48000, 16, 1)), 700, 1);
-}
-
 TEST(SdlSoundOutputFiles, AWaveFilePlaysAsynchronouslyToItsEnd)
 {
     const FileOf wave(toneWave(0.6));

@@ -81,24 +81,6 @@ TEST_F(TeachingStage, theHoverLookOfACaptionDependsOnTheStageAndLevel)
     }
 }
 
-TEST_F(TeachingStage, levelTwoKeepsTheFirstHoverLookOnAnotherCaptionAndRedoesNoneOnTheSame)
-{
-    openTeaching(2, 6);
-    hover(0);
-    hover(3);
-    EXPECT_FALSE(controls.PicWord[0]->isHidden());
-    EXPECT_FALSE(controls.PicWord[3]->isHidden());
-    EXPECT_EQ(redCaptions(), 2);
-    EXPECT_EQ(state.hoverWord, 3);
-    // Were the hover look applied again, the picture would come back.
-    controls.PicWord[3]->hide();
-    hover(3);
-    EXPECT_TRUE(controls.PicWord[3]->isHidden());
-    crossBoard();
-    EXPECT_EQ(shownPictures(), 0);
-    EXPECT_EQ(redCaptions(), 0);
-}
-
 TEST_F(TeachingStage, aPressSpeaksTheWordAgainEachTimeAndLeavesItRedUntilTheBoardIsCrossed)
 {
     for (int level : {2, 3}) {
