@@ -8,8 +8,7 @@ namespace {
 
 class GameFlow : public GameFixture {
 protected:
-    // A click on the armed spinner that draws result (0..5); with the turn start one second
-    // later in spinAndStartWalk.
+    // A click on the armed spinner drawing result (0..5), then maybe the turn start.
     void spin(int result)
     {
         state.canSpin = true;
@@ -22,17 +21,6 @@ protected:
         form.spinner().Timer1_Timer();
     }
 
-    bool faceIs(int bitmap) const
-    {
-        return controls.PicTurn->picture() == Resources::bitmap(bitmap);
-    }
-    static QImage blank(int size)
-    {
-        QImage image(size, size, QImage::Format_RGB32);
-        image.fill(BoardView::backgroundColour());
-        return image;
-    }
-    QImage scene() const { return boardRegion({110, 110, 300, 300}); }
     static std::vector<PlayedSound> async(const std::vector<int> &ids)
     {
         std::vector<PlayedSound> sounds;
@@ -108,9 +96,7 @@ TEST_F(GameFlow, passingTheLastSquareOfLevelThreeShowsTheEndSceneAndLeavesEveryC
     EXPECT_FALSE(controls.Timer1->isActive());
 }
 
-class BoardClick : public GameFlow {};
-
-TEST_F(BoardClick, beforeAnyStagePlaysTheStepFileReloadsTheLevelAndArmsTheSpinner)
+TEST_F(GameFlow, aBoardClickBeforeAnyStagePlaysTheStepFileReloadsTheLevelAndArmsTheSpinner)
 {
     placeKitten(9);
     platform.output.clear();
@@ -133,7 +119,7 @@ TEST_F(BoardClick, beforeAnyStagePlaysTheStepFileReloadsTheLevelAndArmsTheSpinne
     EXPECT_TRUE(state.canSpin);
 }
 
-TEST_F(BoardClick, doesNothingOnceAStageHasOpenedInTheLevelOrAfterTheLastLevel)
+TEST_F(GameFlow, aBoardClickDoesNothingOnceAStageHasOpenedInTheLevelOrAfterTheLastLevel)
 {
     const std::pair<int, const char *> situations[] = {
         {1, "playstory"}, {1, "playword"}, {1, "playexam"}, {4, "whatdo"}};
@@ -154,7 +140,7 @@ TEST_F(BoardClick, doesNothingOnceAStageHasOpenedInTheLevelOrAfterTheLastLevel)
     }
 }
 
-TEST_F(BoardClick, afterASpinCutsTheLevelsFirstWalkShortToOneMoreSquare)
+TEST_F(GameFlow, aBoardClickAfterASpinCutsTheLevelsFirstWalkShortToOneMoreSquare)
 {
     // A six is drawn, but the walk stops on poem square 6 whether the click comes before the
     // turn start (0 ticks) or meets either half-step of the walk.

@@ -8,11 +8,6 @@ namespace {
 
 class SpinnerClick : public GameFixture {
 protected:
-    bool faceIs(int bitmap) const
-    {
-        return controls.PicTurn->picture() == Resources::bitmap(bitmap);
-    }
-
     // Which of the whirl bitmaps 113, 116, 117 the dial shows, 0 for anything else.
     int whirlFace() const
     {

@@ -25,35 +25,27 @@ struct Opened {
 
 class RecordingStages : public StageOpeners {
 public:
-    RecordingStages(const GameState &state, const RecordingSoundOutput &output)
-        : state_(state), output_(output)
-    {
-    }
-
+    RecordingStages(const GameState &s, const RecordingSoundOutput &o) : state(s), output(o) {}
     void recitePoem(int poemIndex) override { record("poem", poemIndex); }
     void teachWordsLevel1() override { record("teach1"); }
     void teachWordsLevel2Up() override { record("teach2up"); }
     void startWordTest() override { record("test"); }
     void runEventSquare() override { record("event"); }
-
-    std::vector<Opened> opened;
-
-private:
     void record(const char *stage, int poem = -1)
     {
-        opened.push_back({QString::fromLatin1(stage), poem, output_.played.size(), state_.canSpin});
+        opened.push_back({QString::fromLatin1(stage), poem, output.played.size(), state.canSpin});
     }
 
-    const GameState &state_;
-    const RecordingSoundOutput &output_;
+    std::vector<Opened> opened;
+    const GameState &state;
+    const RecordingSoundOutput &output;
 };
 
 class SquareDispatchEntry : public ::testing::Test {
 protected:
     SquareDispatchEntry() { ContentTables::loadBoardGrid(state); }
 
-    // Enters square of level and returns the one stage it opened (an empty record if none or
-    // more).
+    // Enters square of level and returns the one stage it opened (empty if none or more).
     Opened enter(int level, int square)
     {
         state.level = static_cast<int16_t>(level);
@@ -74,11 +66,9 @@ protected:
 
 // Each row: a square of a level and the stage it opens, after the announcement 110 + kind.
 struct Dispatch {
-    int level;
-    int square;
+    int level, square;
     const char *stage;
-    int poem;
-    int announcement;
+    int poem, announcement;
 };
 
 const Dispatch Dispatches[] = {

@@ -29,9 +29,8 @@ TEST_F(ContentBoardGrid, GridLoadReadsTwelveRowsAndLeavesTheOtherCellsEmpty)
     EXPECT_EQ(state.gridRowCounter, ShippedLines);
     for (int column = 0; column < GameState::GridSize; ++column) {
         for (int row = 0; row < GameState::GridSize; ++row) {
-            if (column >= ShippedLines || row >= ShippedLines) {
-                EXPECT_EQ(state.boardGrid[column][row], 0) << column << "," << row;
-            }
+            EXPECT_TRUE(state.boardGrid[column][row] == 0
+                        || (column < ShippedLines && row < ShippedLines)) << column << "," << row;
         }
     }
 }
@@ -39,26 +38,20 @@ TEST_F(ContentBoardGrid, GridLoadReadsTwelveRowsAndLeavesTheOtherCellsEmpty)
 TEST_F(ContentBoardGrid, GridPlacesSquares1To43ExactlyOnceEachAndNothingElse)
 {
     std::array<int, GameState::SquareSlots> seen{};
-    for (const auto &column : state.boardGrid) {
+    for (const auto &column : state.boardGrid)
         for (int16_t square : column)
             ++seen[square];
-    }
     for (int square = 1; square < GameState::SquareSlots; ++square)
         EXPECT_EQ(seen[square], square <= LastSquare ? 1 : 0) << "square " << square;
 }
 
 TEST_F(ContentBoardGrid, SquaresLieAtTheCornersOfTheRing)
 {
-    EXPECT_EQ(state.squareCol[1], 0);
-    EXPECT_EQ(state.squareRow[1], 11);
-    EXPECT_EQ(state.squareCol[12], 11);
-    EXPECT_EQ(state.squareRow[12], 11);
-    EXPECT_EQ(state.squareCol[23], 11);
-    EXPECT_EQ(state.squareRow[23], 0);
-    EXPECT_EQ(state.squareCol[34], 0);
-    EXPECT_EQ(state.squareRow[34], 0);
-    EXPECT_EQ(state.squareCol[43], 0);
-    EXPECT_EQ(state.squareRow[43], 9);
+    const int cells[][3] = {{1, 0, 11}, {12, 11, 11}, {23, 11, 0}, {34, 0, 0}, {43, 0, 9}};
+    for (const auto &[square, column, row] : cells) {
+        EXPECT_EQ(state.squareCol[square], column) << square;
+        EXPECT_EQ(state.squareRow[square], row) << square;
+    }
 }
 
 TEST_F(ContentBoardGrid, CoordinatesOfEverySquareLeadBackToItsCell)

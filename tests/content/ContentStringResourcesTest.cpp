@@ -14,16 +14,10 @@ constexpr int Poems = 5;
 std::vector<int> allStringIds()
 {
     std::vector<int> ids{101};
-    for (int id = 201; id <= 217; ++id)
-        ids.push_back(id);
-    for (int p = 0; p < Poems; ++p) {
-        for (int line = 1; line <= 6; ++line)
-            ids.push_back(300 + 10 * p + line);
-    }
-    for (int id = 401; id <= 412; ++id)
-        ids.push_back(id);
-    for (int id = 421; id <= 423; ++id)
-        ids.push_back(id);
+    for (int id = 201; id <= 423; ++id)
+        if (id <= 217 || (id > 300 && id < 350 && id % 10 >= 1 && id % 10 <= 6)
+            || (id >= 401 && id <= 412) || id >= 421)
+            ids.push_back(id);
     return ids;
 }
 

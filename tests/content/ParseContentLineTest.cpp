@@ -42,16 +42,16 @@ TEST(ParseContentLine, WordLineFillsGroupCounterWithItsFieldsAsWrittenAndLaterSl
     state.wordGroups[2][0] = QStringLiteral("old");
     parseContentLine(state, QStringLiteral("12,13,14,15"), 3, Word);
     parseContentLine(state, QStringLiteral(" 7,"), 0, Word);
-    EXPECT_EQ(state.wordGroups[0][3], "12");
-    EXPECT_EQ(state.wordGroups[1][3], "13");
-    EXPECT_EQ(state.wordGroups[2][3], "14");
-    EXPECT_EQ(state.wordGroups[3][3], "15");
-    EXPECT_TRUE(state.wordGroups[4][3].isEmpty());
-    EXPECT_TRUE(state.wordGroups[0][2].isEmpty());
-    EXPECT_TRUE(state.wordGroups[0][4].isEmpty());
-    EXPECT_EQ(state.wordGroups[0][0], " 7");
-    EXPECT_EQ(state.wordGroups[1][0], "");
-    EXPECT_EQ(state.wordGroups[2][0], "old");
+    auto group = [&state](int g) {
+        QStringList words;
+        for (int k = 0; k < 5; ++k)
+            words << state.wordGroups[k][g];
+        return words;
+    };
+    EXPECT_EQ(group(3), QStringList({"12", "13", "14", "15", ""}));
+    EXPECT_EQ(group(0), QStringList({" 7", "", "old", "", ""}));
+    EXPECT_EQ(group(2), QStringList(5, ""));
+    EXPECT_EQ(group(4), QStringList(5, ""));
 }
 
 // Content is trusted: a malformed line is a programming error and stops the program.

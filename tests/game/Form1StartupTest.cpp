@@ -69,11 +69,10 @@ TEST_F(Form1Startup, laysOutTheWindowBoardButtonsAndHoldersAtTheirDesignPixels)
     }
     EXPECT_EQ(controls.PicBg->picture(), Resources::bitmap(121));
     std::vector<QWidget *> hidden = {controls.Picrep, controls.PicOut, controls.PicBg};
-    hidden.insert(hidden.end(), controls.PicWord.begin(), controls.PicWord.end());
+    for (const auto *group : {&controls.PicWord, &controls.PicBoy, &controls.PicIco})
+        hidden.insert(hidden.end(), group->begin(), group->end());
     hidden.insert(hidden.end(), controls.LabSh.begin(), controls.LabSh.end());
     hidden.insert(hidden.end(), controls.Label1.begin(), controls.Label1.end());
-    hidden.insert(hidden.end(), controls.PicBoy.begin(), controls.PicBoy.end());
-    hidden.insert(hidden.end(), controls.PicIco.begin(), controls.PicIco.end());
     for (QWidget *control : hidden)
         EXPECT_TRUE(control->isHidden());
 }

@@ -11,36 +11,20 @@
 
 namespace {
 
-// A whole game from start-up to the end scene, played through the real handlers: the child
-// spins, sits through every stage, leaves teaching with the bee and answers tests, once
-// wrongly. Draws are scripted: the spins by the test, the shuffles and chance squares when
-// their announcement is heard.
+// A whole game from start-up to the end scene through the real handlers: the child spins,
+// sits through every stage, leaves teaching with the bee and answers tests, once wrongly.
 class WholeGame : public GameFixture {
 protected:
+    // The shuffles draw when a test is announced (113), the chance squares when theirs is
+    // (114): the caterpillar, then the bee, alternately.
     WholeGame()
     {
         platform.output.duringSyncPlay = [this](int id) {
-            if (id == TestAnnouncement)
-                scriptShuffle();
-            if (id == ChanceAnnouncement)
-                scriptChance();
+            if (id == 113)
+                platform.draws.insert(platform.draws.end(), state.level == 3 ? 8 : 4, 0.0f);
+            if (id == 114)
+                platform.scriptDraws({chances++ % 2 == 0 ? 0.25f : 0.75f});
         };
-    }
-
-    static constexpr int TestAnnouncement = 113;
-    static constexpr int ChanceAnnouncement = 114;
-
-    void scriptShuffle()
-    {
-        for (int i = 0; i < (state.level == 3 ? 8 : 4); ++i)
-            platform.scriptDraws({0.0f});
-    }
-
-    // Chance squares alternate: the caterpillar, then the bee.
-    void scriptChance()
-    {
-        platform.scriptDraws({chances % 2 == 0 ? 0.25f : 0.75f});
-        ++chances;
     }
 
     // A click on the spinner that shows face, then the second's pause and the walk.
@@ -59,21 +43,14 @@ protected:
         for (int guard = 0; guard < 20 && !state.canSpin && state.level < 4; ++guard) {
             if (!controls.PicOut->isHidden())
                 form.buttons().PicOut_Click();
+            else if (state.replayEnabled && std::exchange(failNextTest, false))
+                form.stages().Label1_MouseDown(state.examCount + 1);
             else if (state.replayEnabled)
-                answerTest(!std::exchange(failNextTest, false));
+                for (int k = 0; k < 4; ++k)
+                    form.stages().Label1_MouseDown(k);
             walkUntilStopped();
         }
         ASSERT_TRUE(state.canSpin || state.level == 4);
-    }
-
-    void answerTest(bool right)
-    {
-        if (!right) {
-            form.stages().Label1_MouseDown(state.examCount + 1);
-            return;
-        }
-        for (int k = 0; k < 4; ++k)
-            form.stages().Label1_MouseDown(k);
     }
 
     bool heard(int id, PlayMode mode) const
@@ -117,7 +94,7 @@ TEST_F(WholeGame, playsFromStartUpThroughThreeLevelsToTheEndScene)
 
     // The end scene is up; what it leaves dead is the game flow's end-of-level-3 test.
     EXPECT_FALSE(state.canSpin);
-    EXPECT_EQ(boardRegion({110, 110, 300, 300}), rgb32(Resources::bitmap(124)));
+    EXPECT_EQ(scene(), rgb32(Resources::bitmap(124)));
 }
 
 } // namespace

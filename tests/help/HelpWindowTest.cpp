@@ -32,7 +32,7 @@ const QString Instructions = QStringLiteral(
 
 class HelpWindow : public GameFixture {
 protected:
-    // Opens the help as the help button does and returns it.
+    // As the help button does.
     Form3 &openHelp()
     {
         form.buttons().Pichp_Click();
@@ -81,8 +81,7 @@ TEST_F(HelpWindow, aWalkGoesOnWhileItIsOpen)
 
 TEST_F(HelpWindow, theGameTakesNoClickWhileItIsOpenAndTakesOneAtOnceAfter)
 {
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    showWindow();
     QSignalSpy spinnerClicks(controls.PicTurn, &PictureBox::clicked);
     const QPoint onSpinner = controls.PicTurn->geometry().center();
     openHelp();
@@ -97,8 +96,7 @@ TEST_F(HelpWindow, theGameTakesNoClickWhileItIsOpenAndTakesOneAtOnceAfter)
 
 TEST_F(HelpWindow, closingTheGameWithTheHelpOpenClosesBothAndQuits)
 {
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    showWindow();
     QPointer<Form3> help;
     QTimer::singleShot(0, &form, [&] {
         help = &openHelp();

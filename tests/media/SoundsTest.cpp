@@ -21,19 +21,16 @@ struct OutputCall {
 
 class BufferWatchingOutput : public SoundOutput {
 public:
-    explicit BufferWatchingOutput(const GameState &state) : state_(state) {}
-
+    explicit BufferWatchingOutput(const GameState &s) : state(s) {}
     void playMemory(const QByteArray &wave, PlayMode mode) override
     {
-        calls.push_back({false, state_.soundData, state_.examWordSound, &wave, mode});
+        calls.push_back({false, state.soundData, state.examWordSound, &wave, mode});
     }
     void playFile(const QString &) override {}
-    void stop() override { calls.push_back({true, state_.soundData, state_.examWordSound}); }
+    void stop() override { calls.push_back({true, state.soundData, state.examWordSound}); }
 
     std::vector<OutputCall> calls;
-
-private:
-    const GameState &state_;
+    const GameState &state;
 };
 
 class SoundsBuffers : public ::testing::Test {

@@ -7,47 +7,34 @@
 #include <cstdint>
 #include <numbers>
 
-namespace ToneWaveDetail {
-
-template <typename T>
-void appendLittleEndian(QByteArray &bytes, T value)
+// A complete RIFF WAVE image of a quiet 440 Hz tone in 8-bit mono PCM at 22050 Hz, built in
+// memory so that player tests do not depend on the game's recorded sounds.
+inline QByteArray toneWave(double seconds)
 {
-    char raw[sizeof(T)];
-    qToLittleEndian(value, raw);
-    bytes.append(raw, sizeof(T));
-}
-
-} // namespace ToneWaveDetail
-
-// A complete RIFF WAVE image of a quiet 440 Hz tone in 8-bit or 16-bit PCM, built in memory so
-// that player tests do not depend on the game's recorded sounds.
-inline QByteArray toneWave(double seconds, int rate = 22050, int bits = 8, int channels = 1)
-{
-    using ToneWaveDetail::appendLittleEndian;
-    const int frames = static_cast<int>(std::lround(seconds * rate));
-    const int blockAlign = channels * bits / 8;
+    constexpr int Rate = 22050;
+    const int frames = static_cast<int>(std::lround(seconds * Rate));
     QByteArray samples;
-    for (int i = 0; i < frames; ++i) {
-        const double value = 0.3 * std::sin(2 * std::numbers::pi * 440.0 * i / rate);
-        for (int c = 0; c < channels; ++c) {
-            if (bits == 8)
-                samples.append(static_cast<char>(128 + std::lround(value * 127)));
-            else
-                appendLittleEndian(samples, static_cast<std::int16_t>(std::lround(value * 32767)));
-        }
-    }
+    for (int i = 0; i < frames; ++i)
+        samples.append(static_cast<char>(
+            128 + std::lround(38 * std::sin(2 * std::numbers::pi * 440.0 * i / Rate))));
     QByteArray wave("RIFF");
-    appendLittleEndian(wave, static_cast<std::uint32_t>(36 + samples.size()));
+    auto append = [&wave]<typename T>(T value) {
+        wave.append(QByteArray(sizeof(T), 0));
+        qToLittleEndian(value, wave.end() - sizeof(T));
+    };
+    auto append32 = [&append](std::uint32_t value) { append(value); };
+    auto append16 = [&append](std::uint16_t value) { append(value); };
+    append32(static_cast<std::uint32_t>(36 + samples.size()));
     wave.append("WAVEfmt ");
-    appendLittleEndian(wave, std::uint32_t{16});
-    appendLittleEndian(wave, std::uint16_t{1});
-    appendLittleEndian(wave, static_cast<std::uint16_t>(channels));
-    appendLittleEndian(wave, static_cast<std::uint32_t>(rate));
-    appendLittleEndian(wave, static_cast<std::uint32_t>(rate * blockAlign));
-    appendLittleEndian(wave, static_cast<std::uint16_t>(blockAlign));
-    appendLittleEndian(wave, static_cast<std::uint16_t>(bits));
+    append32(16);
+    append16(1);    // PCM
+    append16(1);    // mono
+    append32(Rate); // frames per second
+    append32(Rate); // bytes per second
+    append16(1);    // block align
+    append16(8);    // bits per sample
     wave.append("data");
-    appendLittleEndian(wave, static_cast<std::uint32_t>(samples.size()));
+    append32(static_cast<std::uint32_t>(samples.size()));
     wave.append(samples);
     return wave;
 }

@@ -20,20 +20,18 @@ protected:
     void arriveOn(int level, int square)
     {
         startLevelOn(level, square);
-        enteredOn.clear();
-        levelEnds = 0;
+        enteredOn.clear(), levelEnds = 0;
         state.turnState = QStringLiteral("gostep");
         state.canSpin = false;
     }
 
-    // The chance square opens and draws creature: 0 the caterpillar, 1 the bee.
+    // The chance square draws creature: 0 the caterpillar, 1 the bee.
     void meet(int creature)
     {
         platform.scriptResults(2, {creature});
         form.stages().runEventSquare();
+        walkUntilStopped();
     }
-
-    QImage scene() const { return boardRegion({110, 110, 300, 300}); }
 
     std::vector<int> enteredOn;
     int levelEnds = 0;
@@ -58,8 +56,8 @@ TEST_F(ChanceSquare, creatureIsShownBeforeItsSoundThenWalksTheKittenThreeBackOrF
             walkingDuringSound = controls.Timer2->isActive();
         };
 
-        meet(o.creature);
-
+        platform.scriptResults(2, {o.creature});
+        form.stages().runEventSquare();
         EXPECT_EQ(shownBeforeSound, std::vector<bool>{true});
         EXPECT_FALSE(walkingDuringSound);
         EXPECT_EQ(platform.output.played,
@@ -96,17 +94,14 @@ const Reach ChanceSquares[] = {
 TEST_F(ChanceSquare, reachesTheSquaresOfEachLevelOrEndsTheLevelPastTheLastSquare)
 {
     for (const Reach &row : ChanceSquares) {
-        SCOPED_TRACE(
-            QStringLiteral("level %1 square %2").arg(row.level).arg(row.square).toStdString());
+        SCOPED_TRACE(testing::Message() << "level " << row.level << " square " << row.square);
         arriveOn(row.level, row.square);
         meet(0);
-        walkUntilStopped();
         EXPECT_EQ(state.squareTable[row.square][0], 4);
         EXPECT_EQ(enteredOn, std::vector<int>{row.back});
 
         arriveOn(row.level, row.square);
         meet(1);
-        walkUntilStopped();
         if (row.forward == 0) {
             EXPECT_TRUE(enteredOn.empty());
             EXPECT_EQ(levelEnds, 1);

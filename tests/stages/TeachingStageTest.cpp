@@ -8,14 +8,32 @@ namespace {
 
 const QColor Red(Qt::red);
 
-class TeachingStage : public WordStageFixture {};
+class TeachingStage : public WordStageFixture {
+protected:
+    void hover(int index) { form.stages().teaching.Label1_MouseMove(index); }
+    void crossBoard() { form.stages().teaching.Pic1_MouseMove(); }
+    int redCaptions() const
+    {
+        int red = 0;
+        for (Caption *caption : controls.Label1)
+            red += caption->textColour() == Red ? 1 : 0;
+        return red;
+    }
+};
 
-TEST_F(TeachingStage, everyTeachingSquareShowsTheGroupBeforeItsIndexInOneRow)
+// The board is cleared and the bee shown in its normal look, though it may still wear its
+// hover look from the last stage's click.
+TEST_F(TeachingStage, everyTeachingSquareClearsTheBoardAndShowsTheGroupBeforeItsIndexInOneRow)
 {
     for (int level = 1; level <= 3; ++level) {
         for (int index = 1; index <= 16; ++index) {
             SCOPED_TRACE(testing::Message() << "level " << level << " index " << index);
+            controls.PicOut->setPicture(Resources::bitmap(161));
             openTeaching(level, index);
+            EXPECT_TRUE(boardIsBlank());
+            EXPECT_FALSE(controls.PicOut->isHidden());
+            EXPECT_EQ(controls.PicOut->picture(), Resources::bitmap(160));
+            EXPECT_TRUE(controls.Picrep->isHidden());
             for (int k = 0; k < 4; ++k) {
                 const int w = word(k, index - 1);
                 EXPECT_EQ(controls.Label1[k]->text(), state.wordList[w]);
@@ -37,17 +55,6 @@ TEST_F(TeachingStage, indexesOneAndNineTeachTheirOwnWords)
     EXPECT_EQ(captionWords(), "厨房 大衣 袋子 蛋糕");
     openTeaching(1, 9);
     EXPECT_EQ(captionWords(), "厨房 电话 房屋 蜡烛");
-}
-
-TEST_F(TeachingStage, clearsTheBoardAndShowsTheBeeInItsNormalLook)
-{
-    // The bee may still wear its hover look from the last stage's click.
-    controls.PicOut->setPicture(Resources::bitmap(161));
-    openTeaching(2, 4);
-    EXPECT_TRUE(boardIsBlank());
-    EXPECT_FALSE(controls.PicOut->isHidden());
-    EXPECT_EQ(controls.PicOut->picture(), Resources::bitmap(160));
-    EXPECT_TRUE(controls.Picrep->isHidden());
 }
 
 // The look of the caption under the pointer: its picture and red colour while teaching at
@@ -124,10 +131,8 @@ TEST_F(TeachingStage, theBeeClickPutsTheBoardBackAndArmsTheSpinner)
     EXPECT_TRUE(platform.output.played.empty());
 }
 
-// The same stage driven by the pointer and buttons of a shown window.
-class TeachingStageWithMouse : public TeachingStage {};
-
-TEST_F(TeachingStageWithMouse, theHoverLookTheSpokenWordAndTheBeeFollowThePointer)
+// Driven by the pointer and buttons of a shown window.
+TEST_F(TeachingStage, withTheMouseTheHoverLookTheSpokenWordAndTheBeeFollowThePointer)
 {
     showWindow();
     openTeaching(2, 10);

@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Form1.h"
 #include "GameState.h"
+#include "PictureBox.h"
 #include "RecordingPlatform.h"
 #include "Resources.h"
 
@@ -12,17 +13,14 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 
-#include <array>
 #include <chrono>
-#include <memory>
 
-// The real main window on the recording platform, started up and idle on square 1 of level
-// 1. The level-1 narration it started is already cleared from the recorded sounds, and the
-// pending-event run of its level load from the count. The two timers only ever tick when the
-// test delivers a tick: their intervals are stretched to an hour, which leaves their active
-// state, the thing the game switches, as it is.
+// The real main window on the recording platform, idle on square 1 of level 1, with the
+// start-up narration and pending-event run cleared. The timers tick only when a test delivers
+// a tick: their intervals are stretched to an hour, leaving their active state as it is.
 class GameFixture : public ::testing::Test {
 protected:
     GameFixture()
@@ -33,8 +31,7 @@ protected:
         controls.Timer2->setInterval(std::chrono::hours(1));
     }
 
-    // Delivers Timer2's ticks one by one while the timer runs, at most limit of them;
-    // returns how many were delivered.
+    // Delivers Timer2's ticks while it runs, at most limit; returns how many.
     int walkUntilStopped(int limit = 200)
     {
         int ticks = 0;
@@ -45,14 +42,19 @@ protected:
         return ticks;
     }
 
-    // Puts the kitten on square and repaints the board there.
+    // On the offscreen screen, so that real mouse events reach it.
+    void showWindow()
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
     void placeKitten(int square)
     {
         state.catPos = static_cast<int16_t>(square);
         form.board().redrawBoard(1);
     }
 
-    // Puts the kitten on square of level, with that level's tables, scene and board.
     void startLevelOn(int level, int square)
     {
         state.level = static_cast<int16_t>(level);
@@ -72,27 +74,44 @@ protected:
         controls.Timer2->start();
     }
 
-    // A left click on widget's centre, handled now.
-    static void clickOn(QWidget *widget)
+    // A left click on widget's centre, handled now or queued as input still to be handled.
+    static void clickOn(QWidget *widget, bool queued = false)
     {
-        for (auto &event : leftClick(widget))
-            QCoreApplication::sendEvent(widget, event.get());
+        const QPointF at = QRectF(widget->rect()).center();
+        const QPointF global = widget->mapToGlobal(at);
+        for (bool press : {true, false}) {
+            auto *event = new QMouseEvent(press ? QEvent::MouseButtonPress
+                                                : QEvent::MouseButtonRelease,
+                                          at, global, Qt::LeftButton,
+                                          press ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            if (queued) {
+                QCoreApplication::postEvent(widget, event);
+            } else {
+                QCoreApplication::sendEvent(widget, event);
+                delete event;
+            }
+        }
     }
+    static void postClickOn(QWidget *widget) { clickOn(widget, true); }
 
-    // A left click on widget's centre, queued as input still to be handled.
-    static void postClickOn(QWidget *widget)
-    {
-        for (auto &event : leftClick(widget))
-            QCoreApplication::postEvent(widget, event.release());
-    }
-
-    // The board pixels in rect, comparable with a bitmap.
+    // Comparable with a bitmap.
     QImage boardRegion(QRect rect) const
     {
         return controls.Pic1->canvas().copy(rect).convertToFormat(QImage::Format_RGB32);
     }
+    QImage scene() const { return boardRegion({110, 110, 300, 300}); }
+    // A square of the board colour.
+    static QImage blank(int size)
+    {
+        QImage image(size, size, QImage::Format_RGB32);
+        image.fill(BoardView::backgroundColour());
+        return image;
+    }
+    bool faceIs(int bitmap) const
+    {
+        return controls.PicTurn->picture() == Resources::bitmap(bitmap);
+    }
     static QImage rgb32(const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); }
-    // The 40 x 40 board cell of square.
     QRect cellOf(int square) const
     {
         return {40 * state.squareCol[square] + 20, 40 * state.squareRow[square] + 20, 40, 40};
@@ -114,15 +133,4 @@ protected:
     Form1 form{platform};
     GameState &state = form.state();
     Controls &controls = form.controls();
-
-private:
-    static std::array<std::unique_ptr<QMouseEvent>, 2> leftClick(QWidget *widget)
-    {
-        const QPointF at = QRectF(widget->rect()).center();
-        const QPointF global = widget->mapToGlobal(at);
-        return {std::make_unique<QMouseEvent>(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                                              Qt::LeftButton, Qt::NoModifier),
-                std::make_unique<QMouseEvent>(QEvent::MouseButtonRelease, at, global,
-                                              Qt::LeftButton, Qt::NoButton, Qt::NoModifier)};
-    }
 };

@@ -45,7 +45,6 @@ void RecordingSoundOutput::playFile(const QString &path)
 std::vector<int> RecordingSoundOutput::ids() const
 {
     std::vector<int> result;
-    result.reserve(played.size());
     for (const PlayedSound &sound : played)
         result.push_back(sound.id);
     return result;

@@ -34,13 +34,12 @@ public:
     // uses it to post input that the game must handle only after the sound.
     std::function<void(int id)> duringSyncPlay;
 
-    // The resource ids of played, in order (files as -1).
+    // Files as -1.
     std::vector<int> ids() const;
     void clear() { played.clear(); }
 };
 
-// The platform seam for tests: recording sound, scripted random draws, counted waits and a
-// program folder the test chooses.
+// Recording sound, scripted random draws, counted waits and a chosen program folder.
 class RecordingPlatform : public Platform {
 public:
     SoundOutput &sound() override { return output; }
@@ -50,7 +49,6 @@ public:
     void wait100ms() override { ++waits; }
     QString programFolder() const override { return folder; }
 
-    // Queues draws r in [0, 1) for randomUniform.
     void scriptDraws(std::initializer_list<float> draws);
     // Queues draws that make randomBelow(n) return each value.
     void scriptResults(int n, std::initializer_list<int> results);

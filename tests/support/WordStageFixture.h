@@ -14,14 +14,13 @@
 #include <initializer_list>
 #include <vector>
 
-// The main window with the word stages at hand: a chosen level, the kitten on the square of a
-// given kind and index, and the teaching stage or the word test opened there directly.
+// The main window with the kitten on the word square of a given kind and index of a level,
+// and that square's stage opened directly with the spinner disarmed, as the dispatch does.
 class WordStageFixture : public GameFixture {
 protected:
     static constexpr int TeachingKind = 2;
     static constexpr int TestKind = 3;
 
-    // The track square of the current level with this kind and index.
     int squareOf(int kind, int index) const
     {
         for (int square = 1; square <= 43; ++square) {
@@ -32,25 +31,23 @@ protected:
         return 1;
     }
 
-    // Opens the teaching stage of index at level, as the dispatch would: spinner disarmed.
-    void openTeaching(int level, int index)
+    void openAt(int level, int kind, int index)
     {
         startLevelOn(level, 1);
-        placeKitten(squareOf(TeachingKind, index));
+        placeKitten(squareOf(kind, index));
         state.canSpin = false;
-        if (level == 1)
-            form.stages().teachWordsLevel1();
-        else
-            form.stages().teachWordsLevel2Up();
     }
 
-    // Opens the word test of index at level, spinner disarmed; the shuffle's passes pick the
-    // entries at picks, or always the first entry.
+    void openTeaching(int level, int index)
+    {
+        openAt(level, TeachingKind, index);
+        level == 1 ? form.stages().teachWordsLevel1() : form.stages().teachWordsLevel2Up();
+    }
+
+    // The shuffle's passes pick the entries at picks, or always the first entry.
     void openTest(int level, int index, std::initializer_list<int> picks = {})
     {
-        startLevelOn(level, 1);
-        placeKitten(squareOf(TestKind, index));
-        state.canSpin = false;
+        openAt(level, TestKind, index);
         const int n = level == 3 ? 8 : 4;
         if (picks.size() == 0)
             platform.draws.insert(platform.draws.end(), n, 0.0f);
@@ -58,13 +55,9 @@ protected:
         form.stages().startWordTest();
     }
 
-    // Word number k of group.
     int word(int k, int group) const { return state.wordGroups[k][group].toInt(); }
-
-    // A press on caption index, as the caption reports it.
     void press(int index) { form.stages().Label1_MouseDown(index); }
 
-    // The words on the first count captions, one space apart.
     QString captionWords(int count = 4) const
     {
         QStringList words;
@@ -73,7 +66,6 @@ protected:
         return words.join(QLatin1Char(' '));
     }
 
-    // The indexes of the captions on show.
     std::vector<int> visibleCaptions() const
     {
         std::vector<int> shown;
@@ -84,15 +76,8 @@ protected:
         return shown;
     }
 
-    // Whether the board shows nothing but its background.
-    bool boardIsBlank() const
-    {
-        QImage blank(BoardView::Size, BoardView::Size, QImage::Format_RGB32);
-        blank.fill(BoardView::backgroundColour());
-        return controls.Pic1->canvas().convertToFormat(QImage::Format_RGB32) == blank;
-    }
+    bool boardIsBlank() const { return rgb32(controls.Pic1->canvas()) == blank(BoardView::Size); }
 
-    // How many word pictures are on show, and how many captions are red.
     int shownPictures() const
     {
         int shown = 0;
@@ -100,50 +85,28 @@ protected:
             shown += picture->isHidden() ? 0 : 1;
         return shown;
     }
-    int redCaptions() const
-    {
-        int red = 0;
-        for (Caption *caption : controls.Label1)
-            red += caption->textColour() == QColor(Qt::red) ? 1 : 0;
-        return red;
-    }
 
-    // The pointer over caption index, and over the bare board.
-    void hover(int index) { form.stages().teaching.Label1_MouseMove(index); }
-    void crossBoard() { form.stages().teaching.Pic1_MouseMove(); }
-
-    // Moves reported by move(position) put button in its hover look, holding the mouse, from
-    // its top-left corner to its bottom-right one edges included, and in its normal look,
-    // letting the mouse go, one pixel beyond any edge. Each move loads the look again.
+    // Moves reported by move(position) give button its hover look and the mouse grab from its
+    // top-left to its bottom-right corner, edges included, and its normal look without the
+    // grab one pixel beyond any edge. Each move loads the look again.
     static void expectHoverLook(PictureBox &button, const std::function<void(QPointF)> &move,
                                 int normal, int hover)
     {
-        const qreal w = button.width();
-        const qreal h = button.height();
-        for (QPointF inside : {QPointF(0, 0), QPointF(w, h), QPointF(w, 0), QPointF(0, h)}) {
-            SCOPED_TRACE(testing::Message() << "inside at " << inside.x() << "," << inside.y());
-            move(QPointF(-10, -10));
-            move(inside);
-            EXPECT_EQ(button.picture(), Resources::bitmap(hover));
-            EXPECT_EQ(QWidget::mouseGrabber(), &button);
-        }
+        const qreal w = button.width(), h = button.height();
+        auto expectLookAfter = [&](QPointF from, QPointF to, int look, QWidget *grabber) {
+            SCOPED_TRACE(testing::Message() << "at " << to.x() << "," << to.y());
+            move(from);
+            move(to);
+            EXPECT_EQ(button.picture(), Resources::bitmap(look));
+            EXPECT_EQ(QWidget::mouseGrabber(), grabber);
+        };
+        for (QPointF inside : {QPointF(0, 0), QPointF(w, h), QPointF(w, 0), QPointF(0, h)})
+            expectLookAfter(QPointF(-10, -10), inside, hover, &button);
         button.setPicture(Resources::bitmap(normal));
         move(QPointF(1, 1));
         EXPECT_EQ(button.picture(), Resources::bitmap(hover));
         for (QPointF outside :
-             {QPointF(w + 1, 0), QPointF(0, h + 1), QPointF(-1, 0), QPointF(0, -1)}) {
-            SCOPED_TRACE(testing::Message() << "outside at " << outside.x() << "," << outside.y());
-            move(QPointF(1, 1));
-            move(outside);
-            EXPECT_EQ(button.picture(), Resources::bitmap(normal));
-            EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-        }
-    }
-
-    // Shows the main window on the offscreen screen so that real mouse events reach it.
-    void showWindow()
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+             {QPointF(w + 1, 0), QPointF(0, h + 1), QPointF(-1, 0), QPointF(0, -1)})
+            expectLookAfter(QPointF(1, 1), outside, normal, nullptr);
     }
 };
