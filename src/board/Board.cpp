@@ -11,7 +11,6 @@
 
 namespace {
 constexpr int LastSquare = 43;
-constexpr int ScenePosition = 110;
 constexpr int StepSound = 102;
 } // namespace
 
@@ -32,7 +31,7 @@ void Board::redrawBoard(int force)
     const int top = viewOrigin(state_.squareRow[state_.catPos]);
     if (force == 1 || top != state_.viewTop || left != state_.viewLeft) {
         controls_.PicBg->setPicture(Resources::bitmap(120 + state_.level));
-        controls_.Pic1->drawPicture(ScenePosition, ScenePosition, controls_.PicBg->picture());
+        controls_.Pic1->drawScene(controls_.PicBg->picture());
         // The repaint covers the shipped 12 x 12 grid; the icons repaint over any kitten.
         for (int col = 0; col <= 11; ++col) {
             for (int row = 0; row <= 11; ++row) {

@@ -24,7 +24,6 @@ constexpr int FirstKittenFrame = 105;
 constexpr int EndScene = 124;
 constexpr int EndNarration = 124;
 constexpr int StopSound = 900;
-constexpr int ScenePosition = 110;
 } // namespace
 
 Form1::Form1(Platform &platform, QWidget *parent)
@@ -136,7 +135,7 @@ void Form1::advanceLevel()
     if (state_.level == 4) {
         controls_.PicBg->setPicture(Resources::bitmap(EndScene));
         controls_.Pic1->clear();
-        controls_.Pic1->drawPicture(ScenePosition, ScenePosition, controls_.PicBg->picture());
+        controls_.Pic1->drawScene(controls_.PicBg->picture());
         sounds_.playAsync(EndNarration);
         return;
     }

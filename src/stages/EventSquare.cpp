@@ -16,8 +16,6 @@ constexpr int Caterpillar = 0;
 constexpr int FirstCreaturePicture = 131;
 constexpr int FirstCreatureSound = 103;
 constexpr int CreatureCount = 2;
-// Where the level scene sits, which the creature covers until the walk repaints the board.
-constexpr int ScenePosition = 110;
 // A walk covers stepsLeft + 1 squares: three back or four forward.
 constexpr int StepsBack = 2;
 constexpr int StepsForward = 3;
@@ -32,7 +30,7 @@ void EventSquare::runEventSquare()
 {
     const int creature = randomBelow(platform_, CreatureCount);
     controls_.PicBg->setPicture(Resources::bitmap(FirstCreaturePicture + creature));
-    controls_.Pic1->drawPicture(ScenePosition, ScenePosition, controls_.PicBg->picture());
+    controls_.Pic1->drawScene(controls_.PicBg->picture());
     // Puts the creature on screen before its sound blocks the thread.
     platform_.processPendingEvents();
     sounds_.playSync(FirstCreatureSound + creature);

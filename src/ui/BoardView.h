@@ -18,6 +18,8 @@ public:
 
     // Paints picture with its top-left corner at (x, y), combined with what is there by op.
     void drawPicture(int x, int y, const QImage &picture, RasterOp op = RasterOp::Copy);
+    // Copies a 300 x 300 scene (level, end or chance creature) into the middle of the ring.
+    void drawScene(const QImage &scene) { drawPicture(ScenePosition, ScenePosition, scene); }
     // Fills the whole board with the background colour.
     void clear();
     const QImage &canvas() const { return canvas_; }
@@ -34,5 +36,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    static constexpr int ScenePosition = 110;
+
     QImage canvas_;
 };
