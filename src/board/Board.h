@@ -1,43 +1,24 @@
 #pragma once
 
-#include <functional>
+class Content;
+class GameView;
+struct GameRecord;
 
-struct Controls;
-struct GameState;
-class Sounds;
-
-// The board track: paints the level's scene, one icon per track square and the kitten, and
-// walks the kitten one square per two ticks of Timer2. A walk that ends enters its square;
-// a walk past the last square ends the level.
+// The board as the kitten's walk shows it: the level's scene in the middle, the icon of every
+// track square's kind around it and the kitten on its square.
 class Board {
 public:
-    Board(GameState &state, Controls &controls, Sounds &sounds);
+    Board(const GameRecord &record, const Content &content, GameView &view);
 
-    // What the walk hands over to: entering the square reached, and the end of the level.
-    void setFlow(std::function<void()> enterSquare, std::function<void()> advanceLevel);
-
-    // Repaints scene, icons and kitten when forced (1) or when the view origin moved; then
-    // draws the standing kitten and hides the replay button.
-    void redrawBoard(int force);
-    // Copies the icon of square kind 1..4 into grid cell (col, row).
-    void paintSquareIcon(int col, int row, int kind);
-    // Paints the kitten on its square: frame pair 0 standing, 2 walking.
-    void drawKitten(int framePair);
-
-    // The walking tick: walking pose on the old square, then a step; entering the square on
-    // the tick after the last step.
-    void Timer2_Timer();
-    // Moves the kitten one square in stepDir; past square 43 the level ends.
-    void stepKitten();
+    // Paints the scene, every icon and the standing kitten over whatever a stage left, and
+    // hides the tadpole, which stands on the board. What lies outside the scene and the ring
+    // stays as it is.
+    void redraw();
+    // The kitten's square shows its icon again, with the walking kitten over it.
+    void showWalkingPose();
 
 private:
-    static int cellOrigin(int cell) { return 40 * cell + 20; }
-    static int viewOrigin(int cell) { return cell > 12 ? (cell - 12) * 40 + 40 : 0; }
-    int kindOfKittenSquare() const;
-
-    GameState &state_;
-    Controls &controls_;
-    Sounds &sounds_;
-    std::function<void()> enterSquare_;
-    std::function<void()> advanceLevel_;
+    const GameRecord &record_;
+    const Content &content_;
+    GameView &view_;
 };

@@ -1,72 +1,70 @@
 #include "Spinner.h"
 
-#include "Controls.h"
-#include "GameState.h"
-#include "PictureBox.h"
+#include "Catalogue.h"
+#include "GameRecord.h"
+#include "GameTimers.h"
+#include "GameView.h"
+#include "KittenWalk.h"
 #include "Platform.h"
-#include "Resources.h"
-#include "Sounds.h"
-
-#include <QTimer>
+#include "SoundPlayer.h"
 
 namespace {
-constexpr int WhirlSound = 101;
-// Face 110 + r shows the number r + 1.
-constexpr int FirstResultFace = 110;
-constexpr int TiltedSix = 116;
-constexpr int Four = 113;
-constexpr int TiltedFour = 117;
-constexpr int FaceCount = 6;
-// The end scene (level 4) already leaves the dial disarmed; levels from here on lock it too.
-constexpr int DeadFromLevel = 5;
+constexpr int Faces = 6;
 } // namespace
 
-Spinner::Spinner(GameState &state, Controls &controls, Sounds &sounds, Platform &platform)
-    : state_(state), controls_(controls), sounds_(sounds), platform_(platform)
+Spinner::Spinner(GameRecord &record, GameView &view, GameTimers &timers, SoundPlayer &sounds,
+                 Platform &platform, KittenWalk &walk)
+    : record_(record), view_(view), timers_(timers), sounds_(sounds), platform_(platform),
+      walk_(walk)
 {
 }
 
-void Spinner::PicTurn_Click()
+void Spinner::arm()
 {
-    if (!state_.canSpin || state_.level >= DeadFromLevel)
+    record_.spinnerArmed = true;
+}
+
+void Spinner::disarm()
+{
+    record_.spinnerArmed = false;
+}
+
+void Spinner::onClicked()
+{
+    if (!record_.spinnerArmed || record_.gameOver())
         return;
-    state_.stepsLeft = static_cast<int16_t>(randomBelow(platform_, FaceCount));
-    animateSpinner();
-    // A click during the whirl has run a whole spin of its own by now; stepsLeft holds the
+    record_.squaresLeft = randomBelow(platform_, Faces) + 1;
+    whirl();
+    // A click during the whirl has run a whole spin of its own by now; squaresLeft holds the
     // latest draw, so the face always shows the number the kitten will walk.
-    showFace(FirstResultFace + state_.stepsLeft);
-    // Restarting keeps the full one-second pause after the face even when Timer1 is still
-    // running from the end of a poem.
-    controls_.Timer1->start();
-    state_.turnState = QStringLiteral("playturn");
-    state_.canSpin = false;
+    view_.showSpinnerFace(Bitmap::spinnerFace(record_.squaresLeft));
+    // Starting it again keeps the full second's pause even when the delay still runs from the
+    // end of a poem.
+    timers_.start(GameTimer::SpinDelay);
+    record_.turn = TurnState::WaitingToWalk;
+    disarm();
 }
 
-void Spinner::animateSpinner()
+void Spinner::whirl()
 {
-    sounds_.playAsync(WhirlSound);
-    for (int face : {TiltedSix, Four, TiltedFour, Four}) {
-        showFace(face);
-        // Lets the frame reach the screen; input waiting now is served here too, which is
-        // how a second click can start a nested spin.
+    sounds_.playAsync(Sound::Whirl);
+    const int four = Bitmap::spinnerFace(4);
+    for (int face : {Bitmap::WhirlTiltedSix, four, Bitmap::WhirlTiltedFour, four}) {
+        view_.showSpinnerFace(face);
+        // Lets the frame reach the screen; input waiting now is served here too, which is how
+        // a second click can start a spin within the spin.
         platform_.processPendingEvents();
         platform_.wait100ms();
     }
-    showFace(TiltedFour);
+    view_.showSpinnerFace(Bitmap::WhirlTiltedFour);
 }
 
-void Spinner::Timer1_Timer()
+void Spinner::onDelayTick()
 {
-    controls_.Timer1->stop();
-    // After a poem the timer runs once more with no spin result waiting: it only stops.
-    if (state_.turnState != QLatin1String("playturn"))
+    timers_.stop(GameTimer::SpinDelay);
+    // After a poem the delay runs once with no spin result waiting: it only stops.
+    if (record_.turn != TurnState::WaitingToWalk)
         return;
-    state_.stepDir = 1;
-    state_.turnState = QStringLiteral("gostep");
-    controls_.Timer2->start();
-}
-
-void Spinner::showFace(int bitmap)
-{
-    controls_.PicTurn->setPicture(Resources::bitmap(bitmap));
+    record_.turn = TurnState::Walking;
+    walk_.start(record_.squaresLeft, Direction::Forward);
 }

@@ -1,28 +1,34 @@
 #pragma once
 
-struct Controls;
-struct GameState;
+class GameTimers;
+class GameView;
+class KittenWalk;
 class Platform;
-class Sounds;
+class SoundPlayer;
+struct GameRecord;
 
-// The spinner: a click on the armed dial draws 1 to 6, whirls, shows the face drawn, and one
-// second later Timer1 starts the kitten's walk.
+// The spinner beside the board. A click on the armed spinner draws a number from 1 to 6,
+// whirls for about 0.4 s with its sound and shows the number; a second later the spin delay
+// starts the kitten's walk of that many squares.
 class Spinner {
 public:
-    Spinner(GameState &state, Controls &controls, Sounds &sounds, Platform &platform);
+    Spinner(GameRecord &record, GameView &view, GameTimers &timers, SoundPlayer &sounds,
+            Platform &platform, KittenWalk &walk);
 
-    // A click on the dial: ignored unless the spinner is armed.
-    void PicTurn_Click();
-    // The whirl of faces with its sound; lets pending events run between frames.
-    void animateSpinner();
-    // One interval after the result: starts the walk if a spin result is waiting.
-    void Timer1_Timer();
+    // Whether the spinner takes a click: armed when the child may spin, disarmed otherwise.
+    void arm();
+    void disarm();
+
+    void onClicked();
+    void onDelayTick();
 
 private:
-    void showFace(int bitmap);
+    void whirl();
 
-    GameState &state_;
-    Controls &controls_;
-    Sounds &sounds_;
+    GameRecord &record_;
+    GameView &view_;
+    GameTimers &timers_;
+    SoundPlayer &sounds_;
     Platform &platform_;
+    KittenWalk &walk_;
 };

@@ -1,19 +1,17 @@
 #pragma once
 
-// The stages a square can open. The square dispatch calls them; the learning stages
-// implement them.
+// The stages a square opens. The square dispatch calls them; the learning stages implement
+// them. Each stage ends by arming the spinner or by starting a new walk.
 class StageOpeners {
 public:
     virtual ~StageOpeners() = default;
 
-    // Shows and recites poem 0..4, then gives the turn back; returns when it is over.
-    virtual void recitePoem(int poemIndex) = 0;
-    // Opens the teaching stage with pictures always shown (level 1).
-    virtual void teachWordsLevel1() = 0;
-    // Opens the teaching stage with pictures on hover (level 2) or none (level 3).
-    virtual void teachWordsLevel2Up() = 0;
-    // Opens the word test of the kitten's square.
-    virtual void startWordTest() = 0;
-    // Runs the chance square: a creature sends the kitten back or forward.
-    virtual void runEventSquare() = 0;
+    // Shows and recites poem 0..4 and gives the turn back; returns when it is over.
+    virtual void recitePoem(int poem) = 0;
+    // Shows the kitten square's four words for the child to learn.
+    virtual void openTeaching() = 0;
+    // Asks the kitten square's four words by ear.
+    virtual void openQuiz() = 0;
+    // A creature drawn at random sends the kitten back or forward.
+    virtual void runChanceSquare() = 0;
 };

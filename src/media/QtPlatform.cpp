@@ -21,10 +21,14 @@ std::seed_seq clockSeed()
 
 } // namespace
 
-QtPlatform::QtPlatform() : sound_(std::make_unique<SdlSoundOutput>())
+QtPlatform::QtPlatform(std::optional<unsigned> seed) : sound_(std::make_unique<SdlSoundOutput>())
 {
-    std::seed_seq seed = clockSeed();
-    generator_.seed(seed);
+    if (seed) {
+        generator_.seed(*seed);
+        return;
+    }
+    std::seed_seq clock = clockSeed();
+    generator_.seed(clock);
 }
 
 QtPlatform::~QtPlatform() = default;

@@ -3,15 +3,17 @@
 #include "Platform.h"
 
 #include <memory>
+#include <optional>
 #include <random>
 
 class SdlSoundOutput;
 
 // The platform of the running game: sound through SDL's audio device, random draws from a
-// clock-seeded generator, and Qt's event loop, thread and application folder.
+// generator seeded once (from the clock unless a seed is given, which makes every draw of a
+// game repeat), and Qt's event loop, thread and application folder.
 class QtPlatform : public Platform {
 public:
-    QtPlatform();
+    explicit QtPlatform(std::optional<unsigned> seed = std::nullopt);
     ~QtPlatform() override;
 
     SoundOutput &sound() override;

@@ -1,52 +1,21 @@
 #include "Resources.h"
 
-#include <QFile>
-
-namespace {
-
-QString resourcePath(const char *folder, int id, const char *suffix)
-{
-    return QStringLiteral(":/%1/%2.%3")
-        .arg(QLatin1String(folder))
-        .arg(id, 3, 10, QLatin1Char('0'))
-        .arg(QLatin1String(suffix));
-}
-
-// A resource is part of the program; failing to read one means the build is broken.
-[[noreturn]] void missing(const QString &path)
-{
-    qFatal("Built-in resource %s is missing or unreadable", qPrintable(path));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        missing(path);
-    return file.readAll();
-}
-
-} // namespace
+#include "ResourceFile.h"
 
 namespace Resources {
 
 QImage bitmap(int id)
 {
-    const QString path = resourcePath("bitmaps", id, "bmp");
-    QImage image(path);
+    QImage image = QImage::fromData(readResourceFile("bitmaps", id, "bmp"), "BMP");
     if (image.isNull())
-        missing(path);
+        qFatal("Built-in picture %s is not a bitmap",
+               qPrintable(resourceFilePath("bitmaps", id, "bmp")));
     return image;
 }
 
 QByteArray sound(int id)
 {
-    return readAll(resourcePath("sounds", id, "wav"));
-}
-
-QString string(int id)
-{
-    return QString::fromUtf8(readAll(resourcePath("strings", id, "txt")));
+    return readResourceFile("sounds", id, "wav");
 }
 
 } // namespace Resources

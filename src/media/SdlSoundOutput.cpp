@@ -120,27 +120,6 @@ bool SdlSoundOutput::openDevice()
     return true;
 }
 
-bool SdlSoundOutput::hasDevice() const
-{
-    return device_ != 0;
-}
-
-bool SdlSoundOutput::isPlaying() const
-{
-    std::lock_guard lock(mutex_);
-    return playing_;
-}
-
-std::optional<std::chrono::milliseconds> SdlSoundOutput::lengthOf(const QByteArray &wave) const
-{
-    if (!hasDevice())
-        return std::nullopt;
-    const auto samples = decode(wave);
-    if (!samples)
-        return std::nullopt;
-    return duration(*samples);
-}
-
 void SdlSoundOutput::playMemory(const QByteArray &wave, PlayMode mode)
 {
     if (!hasDevice())

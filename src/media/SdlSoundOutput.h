@@ -26,17 +26,11 @@ public:
     void playFile(const QString &path) override;
     void stop() override;
 
-    // Whether an audio device could be opened; without one every play is silent.
-    bool hasDevice() const;
-    // Whether a sound is still being handed to the device.
-    bool isPlaying() const;
-    // How long a WAVE image plays on this device; nothing if it cannot be decoded or played.
-    std::optional<std::chrono::milliseconds> lengthOf(const QByteArray &wave) const;
-
 private:
     using Samples = std::vector<std::uint8_t>;
 
     bool openDevice();
+    bool hasDevice() const { return device_ != 0; }
     std::optional<Samples> decode(const QByteArray &wave) const;
     std::optional<Samples> toDeviceFormat(const SDL_AudioSpec &source, const std::uint8_t *data,
                                           std::uint32_t size) const;
@@ -55,7 +49,7 @@ private:
     Samples beep_;
 
     // Shared with SDL's audio thread, which calls fill().
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     std::condition_variable ended_;
     Samples current_;
     std::size_t position_ = 0;

@@ -1,25 +1,30 @@
 #pragma once
 
-struct Controls;
-struct GameState;
 class Board;
-class Sounds;
+class Content;
+class GameTimers;
+class GameView;
+class SoundPlayer;
+class Spinner;
+struct GameRecord;
 
-// The poem square: the caterpillar and the poem's title, poet and four lines on a cleared
-// board, recited to the end; then the board comes back and the spinner is armed.
+// The poem square: the poem's title, poet and four lines on the cleared board, with the
+// caterpillar in its cap, recited to the end; then the board comes back and the spinner is
+// armed.
 class PoemStage {
 public:
-    PoemStage(GameState &state, Controls &controls, Sounds &sounds, Board &board);
+    PoemStage(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
+              Board &board, Spinner &spinner, GameTimers &timers);
 
     // Shows and recites poem 0..4; returns when the recitation has ended.
-    void recitePoem(int poemIndex);
+    void recite(int poem);
 
 private:
-    // Title, poet and the four lines of the poem into the three labels.
-    void showTexts(int poemIndex);
-
-    GameState &state_;
-    Controls &controls_;
-    Sounds &sounds_;
+    GameRecord &record_;
+    const Content &content_;
+    GameView &view_;
+    SoundPlayer &sounds_;
     Board &board_;
+    Spinner &spinner_;
+    GameTimers &timers_;
 };

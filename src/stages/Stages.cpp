@@ -1,26 +1,25 @@
 #include "Stages.h"
 
-#include "Caption.h"
-#include "Controls.h"
-#include "GameState.h"
+#include "GameRecord.h"
+#include "GameView.h"
 
-Stages::Stages(GameState &state, Controls &controls, Sounds &sounds, Platform &platform,
-               Board &board, std::function<void()> PicOut_Click)
-    : poem(state, controls, sounds, board),
-      event(state, controls, sounds, platform),
-      teaching(state, controls, sounds),
-      test(state, controls, sounds, platform, std::move(PicOut_Click)),
-      state_(state),
-      controls_(controls)
+Stages::Stages(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
+               SoundPlayer &sounds, Platform &platform, Board &board, Spinner &spinner,
+               KittenWalk &walk)
+    : record_(record), view_(view),
+      poem_(record, content, view, sounds, board, spinner, timers),
+      teaching_(record, content, view, sounds, board, spinner),
+      quiz_(record, content, view, sounds, platform, board, spinner, walk),
+      chance_(view, sounds, platform, walk), hover_(record, view)
 {
 }
 
-void Stages::Label1_MouseDown(int index)
+void Stages::onCaptionPressed(int slot)
 {
-    // A press that ends a test leaves "playexam" standing, so it never reaches teaching.
-    if (state_.stageState == QLatin1String("playexam"))
-        test.answer(index);
-    else if (state_.stageState == QLatin1String("playword"))
-        teaching.speakWord(index);
-    controls_.Label1[index]->setTextColour(Qt::red);
+    // A press that ends a quiz leaves the stage at Quiz, so it never reaches the teaching.
+    if (record_.stage == Stage::Quiz)
+        quiz_.answer(slot);
+    else if (record_.stage == Stage::Teaching)
+        teaching_.speak(slot);
+    view_.setCaptionRed(slot, true);
 }

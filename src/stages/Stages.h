@@ -1,35 +1,49 @@
 #pragma once
 
-#include "EventSquare.h"
+#include "CaptionHover.h"
+#include "ChanceSquare.h"
 #include "PoemStage.h"
 #include "StageOpeners.h"
 #include "TeachingStage.h"
-#include "WordTest.h"
+#include "WordQuiz.h"
 
-#include <functional>
+class Board;
+class Content;
+class GameTimers;
+class GameView;
+class KittenWalk;
+class Platform;
+class SoundPlayer;
+class Spinner;
+struct GameRecord;
 
-// The four learning stages together: what the square dispatch opens, and the caption press
-// that both word stages share.
+// The four learning stages together: what the square dispatch opens, and the input the word
+// stages share.
 class Stages : public StageOpeners {
 public:
-    Stages(GameState &state, Controls &controls, Sounds &sounds, Platform &platform,
-           Board &board, std::function<void()> PicOut_Click);
+    Stages(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
+           SoundPlayer &sounds, Platform &platform, Board &board, Spinner &spinner,
+           KittenWalk &walk);
 
-    void recitePoem(int poemIndex) override { poem.recitePoem(poemIndex); }
-    void teachWordsLevel1() override { teaching.teachWordsLevel1(); }
-    void teachWordsLevel2Up() override { teaching.teachWordsLevel2Up(); }
-    void startWordTest() override { test.startWordTest(); }
-    void runEventSquare() override { event.runEventSquare(); }
+    void recitePoem(int poem) override { poem_.recite(poem); }
+    void openTeaching() override { teaching_.open(); }
+    void openQuiz() override { quiz_.open(); }
+    void runChanceSquare() override { chance_.run(); }
 
-    // A press on caption index: judged in a test, spoken in teaching, turned red always.
-    void Label1_MouseDown(int index);
-
-    PoemStage poem;
-    EventSquare event;
-    TeachingStage teaching;
-    WordTest test;
+    // Judged in a quiz, spoken in teaching; the pressed caption turns red either way.
+    void onCaptionPressed(int slot);
+    void onCaptionHovered(int slot) { hover_.onCaptionHovered(slot); }
+    void onBoardHovered() { hover_.onBoardHovered(); }
+    void onBeeClicked() { teaching_.leave(); }
+    void onTadpoleClicked() { quiz_.onTadpoleClicked(); }
+    void onTadpoleHovered(bool inside) { quiz_.onTadpoleHovered(inside); }
 
 private:
-    GameState &state_;
-    Controls &controls_;
+    GameRecord &record_;
+    GameView &view_;
+    PoemStage poem_;
+    TeachingStage teaching_;
+    WordQuiz quiz_;
+    ChanceSquare chance_;
+    CaptionHover hover_;
 };

@@ -1,88 +1,48 @@
 #include "TeachingStage.h"
 
-#include "BoardView.h"
-#include "Caption.h"
-#include "Controls.h"
-#include "GameState.h"
-#include "PictureBox.h"
-#include "Resources.h"
-#include "Sounds.h"
+#include "Catalogue.h"
+#include "Content.h"
+#include "GameRecord.h"
+#include "GameView.h"
+#include "SoundPlayer.h"
+#include "Spinner.h"
 #include "WordRow.h"
 
-namespace {
-constexpr int BeeNormal = 160;
-} // namespace
-
-using namespace WordRow;
-
-TeachingStage::TeachingStage(GameState &state, Controls &controls, Sounds &sounds)
-    : state_(state), controls_(controls), sounds_(sounds)
+TeachingStage::TeachingStage(GameRecord &record, const Content &content, GameView &view,
+                             SoundPlayer &sounds, Board &board, Spinner &spinner)
+    : record_(record), content_(content), view_(view), sounds_(sounds), board_(board),
+      spinner_(spinner)
 {
 }
 
-void TeachingStage::teachWordsLevel1()
+void TeachingStage::open()
 {
-    openStage(true);
-}
-
-void TeachingStage::teachWordsLevel2Up()
-{
-    openStage(false);
-}
-
-void TeachingStage::openStage(bool picturesShown)
-{
-    state_.stageState = QStringLiteral("playword");
-    const int group = state_.squareTable[state_.catPos][1] - 1;
-    controls_.Pic1->clear();
-    controls_.PicOut->setPicture(Resources::bitmap(BeeNormal));
-    controls_.PicOut->show();
-    const int left = static_cast<int>(state_.viewLeft);
-    for (int k = 0; k < state_.wordsPerGroup; ++k) {
-        const int word = state_.wordGroups[k][group].toInt();
-        PictureBox *picture = controls_.PicWord[k];
-        Caption *caption = controls_.Label1[k];
-        picture->setPicture(Resources::bitmap(FirstWordPicture + word));
-        // Pictures keep the top the window layout gave them.
-        picture->move(left + PictureLeft + ColumnWidth * k, picture->y());
-        picture->setVisible(picturesShown);
-        caption->setCaption(state_.wordList[word]);
-        caption->move(left + CaptionLeft + ColumnWidth * k, state_.viewTop + CaptionTop);
-        caption->show();
+    record_.stage = Stage::Teaching;
+    const bool picturesShown = record_.level == 1;
+    view_.clearBoard();
+    view_.showButton(Button::Bee, Bitmap::BeeButton);
+    for (int k = 0; k < Content::WordsPerGroup; ++k) {
+        const int word = content_.groupWord(group(), k);
+        view_.setWordPicture(k, Bitmap::wordPicture(word), WordRow::pictureLeft(k), picturesShown);
+        view_.showCaption(k, content_.word(word), WordRow::captionLeft(k), WordRow::CaptionTop);
     }
 }
 
-void TeachingStage::speakWord(int index)
+void TeachingStage::speak(int slot)
 {
-    const int group = state_.squareTable[state_.catPos][1] - 1;
-    sounds_.playWord(FirstWordSound + state_.wordGroups[index][group].toInt());
+    if (slot < Content::WordsPerGroup)
+        sounds_.playWord(Sound::wordSound(content_.groupWord(group(), slot)));
 }
 
-bool TeachingStage::picturesOnHover() const
+void TeachingStage::leave()
 {
-    return (state_.stageState == QLatin1String("playexam") && state_.level == 1) ||
-           (state_.stageState == QLatin1String("playword") && state_.level == 2);
+    WordRow::close(record_, view_, board_);
+    view_.hideButton(Button::Bee);
+    spinner_.arm();
 }
 
-void TeachingStage::Label1_MouseMove(int index)
+// The square's index counts the groups from 1.
+int TeachingStage::group() const
 {
-    if (picturesOnHover() && index != state_.hoverWord) {
-        controls_.PicWord[index]->show();
-        controls_.Label1[index]->setTextColour(Qt::red);
-        state_.hoverWord = static_cast<int16_t>(index);
-    }
-    // In a test every caption under the pointer turns red, with or without a picture.
-    if (state_.stageState == QLatin1String("playexam") && state_.hoverWord != index)
-        controls_.Label1[index]->setTextColour(Qt::red);
-}
-
-void TeachingStage::Pic1_MouseMove()
-{
-    for (Caption *caption : controls_.Label1)
-        caption->setTextColour(Qt::black);
-    if (picturesOnHover() && state_.hoverWord != -1) {
-        for (PictureBox *picture : controls_.PicWord)
-            picture->hide();
-    }
-    state_.hoverWord = -1;
+    return content_.square(record_.level, record_.kittenSquare).index - 1;
 }

@@ -1,16 +1,19 @@
 #pragma once
 
-// Where the word stages put a group's words, and which resources a word number uses.
+class Board;
+class GameView;
+struct GameRecord;
+
+// The row of a group's four words that the teaching stage and the quiz lay out on the cleared
+// board: one column every 125 pixels, each word's picture above its caption.
 namespace WordRow {
 
-// Word n shows picture 200 + n and speaks sound 201 + n.
-constexpr int FirstWordPicture = 200;
-constexpr int FirstWordSound = 201;
-// One column every 125 pixels from the board view's origin, the caption 17 pixels right of
-// its picture; captions stand at 180.
-constexpr int PictureLeft = 13;
-constexpr int CaptionLeft = 30;
-constexpr int ColumnWidth = 125;
+constexpr int pictureLeft(int column) { return 13 + 125 * column; }
+constexpr int captionLeft(int column) { return 30 + 125 * column; }
 constexpr int CaptionTop = 180;
+
+// Ends a word stage: the tadpole falls still, the captions and pictures go and the board comes
+// back.
+void close(GameRecord &record, GameView &view, Board &board);
 
 } // namespace WordRow

@@ -1,10 +1,15 @@
 #include "Caption.h"
 
+#include "Fonts.h"
+
 #include <QMouseEvent>
 
 Caption::Caption(QWidget *parent) : QLabel(parent)
 {
+    setFont(Fonts::caption());
+    setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
+    setRed(false);
 }
 
 void Caption::setCaption(const QString &text)
@@ -13,16 +18,11 @@ void Caption::setCaption(const QString &text)
     adjustSize();
 }
 
-void Caption::setTextColour(const QColor &colour)
+void Caption::setRed(bool red)
 {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, red ? Qt::red : Qt::black);
     setPalette(palette);
-}
-
-QColor Caption::textColour() const
-{
-    return palette().color(QPalette::WindowText);
 }
 
 void Caption::mousePressEvent(QMouseEvent *event)
@@ -33,5 +33,5 @@ void Caption::mousePressEvent(QMouseEvent *event)
 
 void Caption::mouseMoveEvent(QMouseEvent *)
 {
-    emit moved();
+    emit hovered();
 }

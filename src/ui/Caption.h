@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QColor>
 #include <QLabel>
 
-// A text label that sizes itself to its text and reports presses and pointer moves. The word
-// captions use it with a hand cursor; their text turns red while hovered or pressed.
+// A word caption: a text label with a hand cursor that fits itself to its text and reports
+// presses (any button) and pointer moves. Its text is black, or red while marked.
 class Caption : public QLabel {
     Q_OBJECT
 public:
@@ -12,12 +11,11 @@ public:
 
     // Sets the text and fits the label to it.
     void setCaption(const QString &text);
-    void setTextColour(const QColor &colour);
-    QColor textColour() const;
+    void setRed(bool red);
 
 signals:
     void pressed();
-    void moved();
+    void hovered();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -1,11 +1,8 @@
-#include "BoardView.h"
 #include "Resources.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
-
-#include <random>
 
 namespace {
 
@@ -37,29 +34,6 @@ TEST_P(KittenSprite, maskIsABlackSilhouetteOnWhiteAndImageIsBlackOutsideItSoAndT
     EXPECT_LT(figurePixels, 1400);
 }
 
-TEST_P(KittenSprite, paintedOnTheBoardWithAndThenXorLeavesExactlyTheKittenOverAnyBackground)
-{
-    const QImage mask = frame(GetParam());
-    const QImage image = frame(GetParam() + 1);
-    QImage background(40, 40, QImage::Format_RGB32);
-    std::mt19937 generator(GetParam());
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
-            background.setPixel(x, y, qRgb(generator() % 256, generator() % 256, generator() % 256));
-    BoardView board;
-    board.drawPicture(0, 0, background);
-    board.drawPicture(0, 0, mask, BoardView::RasterOp::And);
-    board.drawPicture(0, 0, image, BoardView::RasterOp::Xor);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
-            ASSERT_EQ(board.canvas().pixel(x, y), mask.pixel(x, y) == qRgb(255, 255, 255)
-                                                     ? background.pixel(x, y)
-                                                     : image.pixel(x, y))
-                << x << "," << y;
-}
-
 INSTANTIATE_TEST_SUITE_P(StandingAndWalking, KittenSprite, ::testing::Values(105, 107));
-
-TEST(KittenSprite, walkingPoseDiffersFromStandingPose) { EXPECT_NE(frame(105), frame(107)); }
 
 } // namespace

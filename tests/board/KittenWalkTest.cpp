@@ -1,77 +1,71 @@
+#include "Catalogue.h"
 #include "GameFixture.h"
-
-#include <vector>
+#include "GameTimers.h"
 
 namespace {
 
-// The walk alone: entering a square is recorded instead of run.
-class KittenWalk : public GameFixture {
-protected:
-    KittenWalk()
-    {
-        form.board().setFlow(
-            [this] {
-                enteredOn.push_back(state.catPos);
-                timer2RunningAtEntry = controls.Timer2->isActive();
-            },
-            nullptr);
-    }
+using KittenWalk = GameFixture;
 
-    void walkFrom(int square, int stepsLeft, int direction = 1)
-    {
-        enteredOn.clear();
-        placeKitten(square);
-        platform.output.clear();
-        beginWalk(stepsLeft, direction);
-    }
-
-    QImage iconOf(int square) const
-    {
-        return rgb32(Resources::bitmap(100 + state.squareTable[square][0]));
-    }
-    QImage standingOn(int square) const { return kittenOver(iconOf(square), 105, 106); }
-
-    std::vector<int> enteredOn;
-    bool timer2RunningAtEntry = true;
-};
-
-TEST_F(KittenWalk, everyLengthEntersItsSquareOnTheTickAfterItsLastStep)
+TEST_F(KittenWalk, takesTwoTicksASquareShowingTheWalkingPoseFirstAndEntersOnTheTickAfter)
 {
-    struct Walk {
-        int from, stepsLeft, direction, to;
-    };
-    const Walk walks[] = {{2, 0, 1, 3}, {2, 1, 1, 4},  {2, 2, 1, 5}, {2, 3, 1, 6},
-                          {2, 4, 1, 7}, {2, 5, 1, 8},  {7, 2, -1, 4}};
-    for (const Walk &walk : walks) {
-        SCOPED_TRACE(testing::Message() << walk.from << " + " << walk.direction << " x "
-                                        << walk.stepsLeft + 1);
-        walkFrom(walk.from, walk.stepsLeft, walk.direction);
-
-        EXPECT_EQ(walkUntilStopped(), 2 * (walk.stepsLeft + 1) + 1);
-        EXPECT_EQ(enteredOn, std::vector<int>{walk.to});
-        EXPECT_FALSE(timer2RunningAtEntry);
-        EXPECT_EQ(platform.output.played,
-                  std::vector<PlayedSound>(walk.stepsLeft + 1, {102, PlayMode::Async, {}}));
-        EXPECT_EQ(state.walkPhase, 0);
-        EXPECT_EQ(boardRegion(cellOf(walk.from)), iconOf(walk.from));
-        EXPECT_EQ(boardRegion(cellOf(walk.to)), standingOn(walk.to));
+    startGame();
+    platform.draws.assign(4, 0.0f); // the quiz on square 4 shuffles its captions
+    spin(3);
+    game.onSpinDelayTick();
+    forgetSounds();
+    for (int square = 1; square <= 3; ++square) {
+        const Cell from = content().cellOf(square);
+        journal.clear();
+        game.onWalkTick();
+        EXPECT_EQ(view.kitten, (FakeView::Kitten{from, KittenPose::Walking})) << square;
+        // The square's icon is painted again under the walking kitten, and nothing is heard.
+        EXPECT_EQ(journal.entries.mid(0, 1), QStringList{QStringLiteral("icon %1,%2 %3")
+                                                             .arg(from.column)
+                                                             .arg(from.row)
+                                                             .arg(square == 1 ? 4 : 2)});
+        EXPECT_TRUE(platform.output.played.empty());
+        game.onWalkTick();
+        EXPECT_EQ(view.kitten, (FakeView::Kitten{content().cellOf(square + 1), KittenPose::Standing}));
+        EXPECT_EQ(view.scene, Bitmap::scene(1));
+        EXPECT_EQ(soundsPlayed(), std::vector<int>{Sound::Step});
+        forgetSounds();
     }
+    EXPECT_TRUE(timers.isRunning(GameTimer::WalkTick));
+    game.onWalkTick();
+    EXPECT_FALSE(timers.isRunning(GameTimer::WalkTick));
+    EXPECT_EQ(platform.output.played.front(),
+              (PlayedSound{Sound::announcement(SquareKind::Quiz), PlayMode::Sync}));
 }
 
-TEST_F(KittenWalk, tickWhileASpinResultWaitsChangesNothing)
+TEST_F(KittenWalk, pastTheLastSquareStartsTheNextLevelOnSquareOneWithoutEnteringAnySquare)
 {
-    walkFrom(5, 3);
-    state.turnState = QStringLiteral("playturn");
-    const QImage before = controls.Pic1->canvas();
+    standOn(1, 40);
+    spinAndWalk(6);
+    EXPECT_EQ(record.level, 2);
+    EXPECT_EQ(record.kittenSquare, 1);
+    EXPECT_EQ(record.stage, Stage::None);
+    EXPECT_TRUE(record.spinnerArmed);
+    EXPECT_FALSE(timers.isRunning(GameTimer::WalkTick));
+    EXPECT_EQ(view.kitten, (FakeView::Kitten{content().cellOf(1), KittenPose::Standing}));
+    EXPECT_EQ(view.scene, Bitmap::scene(2));
+    // Three steps and the narration; the square the fourth step would reach is not announced.
+    EXPECT_EQ(soundsPlayed(), (std::vector<int>{Sound::Whirl, Sound::Step, Sound::Step,
+                                                 Sound::Step, Sound::narration(2)}));
+}
 
-    form.board().Timer2_Timer();
-    form.board().Timer2_Timer();
-
-    EXPECT_EQ(state.catPos, 5);
-    EXPECT_EQ(state.stepsLeft, 3);
-    EXPECT_EQ(controls.Pic1->canvas(), before);
-    EXPECT_TRUE(platform.output.played.empty());
-    EXPECT_TRUE(controls.Timer2->isActive());
+TEST_F(KittenWalk, pastTheLastSquareOfTheLastLevelShowsTheEndSceneWhichIgnoresEveryClick)
+{
+    standOn(LevelCount, 43);
+    spinAndWalk(1);
+    EXPECT_TRUE(record.gameOver());
+    EXPECT_EQ(view.scene, Bitmap::EndScene);
+    EXPECT_TRUE(view.icons.empty());
+    EXPECT_EQ(soundsPlayed(), (std::vector<int>{Sound::Whirl, Sound::EndNarration}));
+    journal.clear();
+    game.onSpinnerClicked();
+    game.onBoardPressed();
+    game.onSpinDelayTick();
+    EXPECT_TRUE(journal.entries.isEmpty()) << journal.entries.join("; ").toStdString();
 }
 
 } // namespace

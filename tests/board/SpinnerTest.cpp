@@ -1,91 +1,74 @@
-#include "Spinner.h"
+#include "Catalogue.h"
 #include "GameFixture.h"
-#include "PictureBox.h"
-
-#include <vector>
+#include "GameTimers.h"
 
 namespace {
 
-class SpinnerClick : public GameFixture {
-protected:
-    // Which of the whirl bitmaps 113, 116, 117 the dial shows, 0 for anything else.
-    int whirlFace() const
-    {
-        for (int bitmap : {113, 116, 117})
-            if (faceIs(bitmap))
-                return bitmap;
-        return 0;
-    }
-};
+using Spinner = GameFixture;
 
-TEST_F(SpinnerClick, showsTheFaceOfEachDrawAndKeepsItsCountForTheWalk)
+TEST_F(Spinner, disarmedIgnoresAClickEntirely)
 {
-    for (int drawn = 0; drawn <= 5; ++drawn) {
-        SCOPED_TRACE(drawn);
-        state.canSpin = true;
-        platform.scriptResults(6, {drawn});
-        clickOn(controls.PicTurn);
-        EXPECT_EQ(state.stepsLeft, drawn);
-        EXPECT_TRUE(faceIs(110 + drawn));
-        EXPECT_TRUE(controls.Timer1->isActive());
-        EXPECT_EQ(state.turnState, "playturn");
-        EXPECT_FALSE(state.canSpin);
-        EXPECT_FALSE(controls.Timer2->isActive());
-    }
-    EXPECT_TRUE(platform.draws.empty());
+    standOn(1, 5);
+    record.spinnerArmed = false;
+    game.onSpinnerClicked();
+    EXPECT_TRUE(journal.entries.isEmpty());
+    EXPECT_FALSE(timers.isRunning(GameTimer::SpinDelay));
 }
 
-TEST_F(SpinnerClick, whirlShowsFourFramesEachWithAnEventRunThenAWaitAndEndsOnTheTiltedFour)
+TEST_F(Spinner, whirlsWithItsSoundThenShowsTheNumberDrawnAndIsDisarmed)
 {
-    std::vector<int> framesAtEventRuns;
-    std::vector<int> waitsBeforeEventRuns;
-    platform.duringPendingEvents = [&] {
-        framesAtEventRuns.push_back(whirlFace());
-        waitsBeforeEventRuns.push_back(platform.waits);
+    standOn(1, 5);
+    platform.scriptResults(6, {4});
+    game.onSpinnerClicked();
+    const QStringList whirl = {
+        QStringLiteral("stop"),
+        QStringLiteral("sound %1 async").arg(Sound::Whirl),
+        QStringLiteral("face %1").arg(Bitmap::WhirlTiltedSix),
+        QStringLiteral("events"),
+        QStringLiteral("face %1").arg(Bitmap::spinnerFace(4)),
+        QStringLiteral("events"),
+        QStringLiteral("face %1").arg(Bitmap::WhirlTiltedFour),
+        QStringLiteral("events"),
+        QStringLiteral("face %1").arg(Bitmap::spinnerFace(4)),
+        QStringLiteral("events"),
+        QStringLiteral("face %1").arg(Bitmap::WhirlTiltedFour),
+        QStringLiteral("face %1").arg(Bitmap::spinnerFace(5)),
     };
-    form.spinner().animateSpinner();
-
-    EXPECT_EQ(framesAtEventRuns, (std::vector<int>{116, 113, 117, 113}));
-    EXPECT_EQ(waitsBeforeEventRuns, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(journal.entries, whirl);
     EXPECT_EQ(platform.waits, 4);
-    EXPECT_EQ(whirlFace(), 117);
-    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{{101, PlayMode::Async, {}}}));
+    EXPECT_FALSE(record.spinnerArmed);
+    EXPECT_EQ(record.turn, TurnState::WaitingToWalk);
+    EXPECT_TRUE(timers.isRunning(GameTimer::SpinDelay));
+    EXPECT_FALSE(timers.isRunning(GameTimer::WalkTick));
 }
 
-TEST_F(SpinnerClick, isIgnoredWhenDisarmedOrPastTheLastLevel)
+TEST_F(Spinner, itsDelayStartsTheWalkOfTheNumberShownAndOtherwiseOnlyStops)
 {
-    for (const auto &[level, armed] : {std::pair{1, false}, std::pair{5, true}}) {
-        SCOPED_TRACE(level);
-        state.level = static_cast<int16_t>(level);
-        state.canSpin = armed;
-        clickOn(controls.PicTurn);
-        EXPECT_TRUE(faceIs(111));
-        EXPECT_TRUE(platform.output.played.empty());
-        EXPECT_EQ(platform.pendingEventRuns, 0);
-        EXPECT_FALSE(controls.Timer1->isActive());
-        EXPECT_EQ(state.canSpin, armed);
-    }
+    standOn(1, 5);
+    game.onSpinDelayTick();
+    EXPECT_FALSE(timers.isRunning(GameTimer::WalkTick));
+    EXPECT_FALSE(timers.isRunning(GameTimer::SpinDelay));
+    platform.draws.assign(4, 0.0f); // square 10 opens a quiz
+    spinAndWalk(5);
+    EXPECT_EQ(record.kittenSquare, 10);
 }
 
-TEST_F(SpinnerClick, duringTheWhirlRunsANestedSpinWhoseDrawTheFaceShows)
+TEST_F(Spinner, aClickDuringTheWhirlSpinsAgainInsideItAndTheLastDrawIsWhatTheKittenWalks)
 {
-    platform.scriptResults(6, {1, 4});
-    bool clicked = false;
+    standOn(1, 5);
+    platform.scriptResults(6, {5, 0});
+    int inner = 0;
     platform.duringPendingEvents = [&] {
-        if (!clicked)
-            postClickOn(controls.PicTurn);
-        clicked = true;
+        if (inner++ == 0)
+            game.onSpinnerClicked();
     };
-    clickOn(controls.PicTurn);
-
-    EXPECT_TRUE(platform.draws.empty());
-    EXPECT_EQ(state.stepsLeft, 4);
-    EXPECT_TRUE(faceIs(114));
-    EXPECT_EQ(platform.output.ids(), (std::vector<int>{101, 101}));
-    EXPECT_EQ(platform.pendingEventRuns, 8);
+    game.onSpinnerClicked();
+    EXPECT_EQ(view.spinnerFace, Bitmap::spinnerFace(1));
     EXPECT_EQ(platform.waits, 8);
-    EXPECT_TRUE(controls.Timer1->isActive());
-    EXPECT_FALSE(state.canSpin);
+    platform.duringPendingEvents = nullptr;
+    game.onSpinDelayTick();
+    EXPECT_EQ(walkUntilStopped(), 3);
+    EXPECT_EQ(record.kittenSquare, 6);
 }
 
 } // namespace

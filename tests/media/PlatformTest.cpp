@@ -1,46 +1,63 @@
 #include "Platform.h"
 #include "QtPlatform.h"
-#include "RecordingPlatform.h"
-
-#include <QCoreApplication>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <tuple>
+#include <QString>
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace {
 
-TEST(RandomBelow, MapsEachDrawToFloorOfDrawTimesNKeepingADrawThatRoundsUpToOneBelowN)
+class FixedDraw : public Platform {
+public:
+    explicit FixedDraw(float r) : r_(r) {}
+    SoundOutput &sound() override { std::abort(); }
+    float randomUniform() override { return r_; }
+    void processPendingEvents() override {}
+    void wait100ms() override {}
+    QString programFolder() const override { return {}; }
+
+private:
+    float r_;
+};
+
+TEST(RandomDraws, mapEveryDrawOntoAValueBelowTheLimit)
 {
-    const std::tuple<float, int, int> cases[] = {
-        {0.0f, 6, 0}, {0.5f, 6, 3}, {0.1666f, 6, 0}, {0.1667f, 6, 1}, {0.99999994f, 6, 5},
-        {1.0f, 2, 1},
+    struct Case {
+        float r;
+        int n;
+        int expected;
     };
-    for (const auto &[draw, n, expected] : cases) {
-        RecordingPlatform platform;
-        platform.scriptDraws({draw});
-        EXPECT_EQ(randomBelow(platform, n), expected) << draw << " of " << n;
+    // Just below 1, r * 6 rounds up to 6 in single precision.
+    const float highest = std::nextafter(1.0f, 0.0f);
+    for (Case c : {Case{0.0f, 6, 0}, {0.16f, 6, 0}, {0.17f, 6, 1}, {highest, 6, 5},
+                   {0.49f, 2, 0}, {0.5f, 2, 1}, {highest, 8, 7}}) {
+        FixedDraw platform(c.r);
+        EXPECT_EQ(randomBelow(platform, c.n), c.expected) << c.r << " of " << c.n;
     }
 }
 
-TEST(QtPlatformSeam, NamesTheFolderOfTheRunningProgramWithoutTrailingSeparator)
+TEST(QtPlatformDraws, repeatForTheSameSeedAndDifferForAnother)
 {
-    const QString folder = QtPlatform().programFolder();
-
-    EXPECT_EQ(folder, QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
-    EXPECT_FALSE(folder.endsWith(QLatin1Char('/')));
-}
-
-TEST(QtPlatformSeam, WaitBlocksTheCallerForAboutATenthOfASecond)
-{
-    QtPlatform platform;
-    const auto begin = std::chrono::steady_clock::now();
-
-    platform.wait100ms();
-
-    EXPECT_GE(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(95));
+    auto draws = [](std::optional<unsigned> seed) {
+        QtPlatform platform(seed);
+        std::vector<float> values;
+        for (int i = 0; i < 20; ++i)
+            values.push_back(platform.randomUniform());
+        return values;
+    };
+    const std::vector<float> first = draws(7);
+    EXPECT_EQ(draws(7), first);
+    EXPECT_NE(draws(8), first);
+    EXPECT_NE(draws(std::nullopt), draws(std::nullopt));
+    for (float r : first) {
+        EXPECT_GE(r, 0.0f);
+        EXPECT_LT(r, 1.0f);
+    }
 }
 
 } // namespace

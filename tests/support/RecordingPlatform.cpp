@@ -1,6 +1,5 @@
 #include "RecordingPlatform.h"
 
-#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +9,7 @@
 
 namespace {
 
-// The bytes of every embedded sound resource mapped to its number, read once per test binary.
+// The bytes of every built-in sound mapped to its number, read once per test program.
 const QHash<QByteArray, int> &soundIdsByBytes()
 {
     static const QHash<QByteArray, int> ids = [] {
@@ -32,22 +31,17 @@ const QHash<QByteArray, int> &soundIdsByBytes()
 void RecordingSoundOutput::playMemory(const QByteArray &wave, PlayMode mode)
 {
     const int id = soundIdsByBytes().value(wave, -1);
-    played.push_back({id, mode, {}});
-    if (mode == PlayMode::Sync && duringSyncPlay)
+    played.push_back({id, mode});
+    const bool sync = mode == PlayMode::Sync;
+    journal_.add(QStringLiteral("sound %1 %2").arg(id).arg(sync ? "sync" : "async"));
+    if (sync && duringSyncPlay)
         duringSyncPlay(id);
 }
 
 void RecordingSoundOutput::playFile(const QString &path)
 {
-    played.push_back({-1, PlayMode::Async, path});
-}
-
-std::vector<int> RecordingSoundOutput::ids() const
-{
-    std::vector<int> result;
-    for (const PlayedSound &sound : played)
-        result.push_back(sound.id);
-    return result;
+    played.push_back({-1, PlayMode::Async});
+    journal_.add(QStringLiteral("file ") + path);
 }
 
 float RecordingPlatform::randomUniform()
@@ -63,18 +57,12 @@ float RecordingPlatform::randomUniform()
 
 void RecordingPlatform::processPendingEvents()
 {
-    ++pendingEventRuns;
+    journal_.add(QStringLiteral("events"));
     if (duringPendingEvents)
         duringPendingEvents();
-    QCoreApplication::processEvents();
 }
 
-void RecordingPlatform::scriptDraws(std::initializer_list<float> values)
-{
-    draws.insert(draws.end(), values);
-}
-
-// The middle of the value's interval, so floor(r * n) lands on it without rounding doubts.
+// The middle of each value's interval, so floor(r * n) lands on it without rounding doubts.
 void RecordingPlatform::scriptResults(int n, std::initializer_list<int> results)
 {
     for (int value : results)

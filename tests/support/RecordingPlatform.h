@@ -1,63 +1,68 @@
 #pragma once
 
+#include "Journal.h"
 #include "Platform.h"
 #include "SoundOutput.h"
 
-#include <QString>
-#include <QStringList>
-
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
 
-// One sound the game started: the sound resource it came from (-1 for a file or an unknown
-// image), how it was played, and the file path for file sounds.
+// A sound the game started: the built-in sound it came from (-1 for a file) and whether the
+// game waited for it.
 struct PlayedSound {
     int id = -1;
     PlayMode mode = PlayMode::Async;
-    QString file;
 
     bool operator==(const PlayedSound &) const = default;
 };
 
-// Sound output that plays nothing and records what was started, identifying each WAVE image
-// by comparing it with the embedded sound resources.
+inline void PrintTo(const PlayedSound &sound, std::ostream *out)
+{
+    *out << sound.id << (sound.mode == PlayMode::Sync ? " sync" : " async");
+}
+
+// Sound output that plays nothing and records what was started, telling built-in sounds by
+// their bytes. It journals "sound N async", "sound N sync", "file PATH" and "stop".
 class RecordingSoundOutput : public SoundOutput {
 public:
+    explicit RecordingSoundOutput(Journal &journal) : journal_(journal) {}
+
     void playMemory(const QByteArray &wave, PlayMode mode) override;
     void playFile(const QString &path) override;
-    void stop() override { ++stops; }
+    void stop() override { journal_.add(QStringLiteral("stop")); }
 
     std::vector<PlayedSound> played;
-    int stops = 0;
-    // Runs inside every synchronous play, while the sound would block the UI thread; a test
-    // uses it to post input that the game must handle only after the sound.
+    // Runs inside every synchronous play, while the sound would hold the thread.
     std::function<void(int id)> duringSyncPlay;
 
-    // Files as -1.
-    std::vector<int> ids() const;
-    void clear() { played.clear(); }
+private:
+    Journal &journal_;
 };
 
-// Recording sound, scripted random draws, counted waits and a chosen program folder.
+// Recording sound, scripted random draws, counted waits and pending-event runs, and a chosen
+// program folder. It journals "events" for every pending-event run.
 class RecordingPlatform : public Platform {
 public:
+    explicit RecordingPlatform(Journal &journal) : output(journal), journal_(journal) {}
+
     SoundOutput &sound() override { return output; }
     // Takes the next scripted draw; running out of draws fails the test.
     float randomUniform() override;
     void processPendingEvents() override;
     void wait100ms() override { ++waits; }
-    QString programFolder() const override { return folder; }
+    QString programFolder() const override { return QStringLiteral("/games/kitten"); }
 
-    void scriptDraws(std::initializer_list<float> draws);
     // Queues draws that make randomBelow(n) return each value.
     void scriptResults(int n, std::initializer_list<int> results);
 
     RecordingSoundOutput output;
     std::deque<float> draws;
-    int pendingEventRuns = 0;
     int waits = 0;
-    QString folder = QStringLiteral("/tmp/hanzi-kitten-test");
-    // Runs inside every processPendingEvents before the real event processing.
+    // Runs inside every pending-event run: input that was waiting.
     std::function<void()> duringPendingEvents;
+
+private:
+    Journal &journal_;
 };

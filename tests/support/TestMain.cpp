@@ -1,17 +1,26 @@
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-// Every test binary runs headless: Qt draws offscreen and SDL plays to its dummy driver,
+#ifdef HK_WIDGET_TESTS
+#include <QApplication>
+using Application = QApplication;
+#else
+// Rule tests run without a widget application, so a rule that made a widget would fail.
+#include <QCoreApplication>
+using Application = QCoreApplication;
+#endif
+
+// Every test program runs headless: Qt draws offscreen and SDL plays to its dummy driver,
 // unless the caller chose otherwise.
 int main(int argc, char **argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     // Qt wants a private runtime folder; CI machines often have none.
@@ -21,6 +30,6 @@ int main(int argc, char **argv)
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         setenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit().constData(), 1);
     }
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     return RUN_ALL_TESTS();
 }

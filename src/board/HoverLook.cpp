@@ -1,0 +1,38 @@
+#include "HoverLook.h"
+
+#include "Catalogue.h"
+#include "GameView.h"
+
+namespace {
+
+struct Looks {
+    int normal;
+    int hovered;
+};
+
+Looks looksOf(Button button)
+{
+    switch (button) {
+    case Button::Help:
+        return {Bitmap::HelpButton, Bitmap::HelpButtonHovered};
+    case Button::Bee:
+        return {Bitmap::BeeButton, Bitmap::BeeButtonHovered};
+    case Button::Tadpole:
+        break;
+    }
+    return {Bitmap::TadpoleButton, Bitmap::TadpoleButtonHovered};
+}
+
+} // namespace
+
+void showHoverLook(GameView &view, Button button, bool inside)
+{
+    const Looks looks = looksOf(button);
+    if (inside) {
+        view.setButtonPicture(button, looks.hovered);
+        view.grabPointer(button);
+    } else {
+        view.setButtonPicture(button, looks.normal);
+        view.releasePointer();
+    }
+}

@@ -1,0 +1,64 @@
+#include "KittenWalk.h"
+
+#include "Board.h"
+#include "Catalogue.h"
+#include "Content.h"
+#include "GameTimers.h"
+#include "SoundPlayer.h"
+
+KittenWalk::KittenWalk(GameRecord &record, Board &board, GameTimers &timers, SoundPlayer &sounds)
+    : record_(record), board_(board), timers_(timers), sounds_(sounds)
+{
+}
+
+void KittenWalk::setHandlers(std::function<void()> arrived,
+                             std::function<void()> passedLastSquare)
+{
+    arrived_ = std::move(arrived);
+    passedLastSquare_ = std::move(passedLastSquare);
+}
+
+void KittenWalk::start(int squares, Direction direction)
+{
+    record_.squaresLeft = squares;
+    record_.direction = direction;
+    timers_.start(GameTimer::WalkTick);
+}
+
+// Ticks come only while the turn is walking: a spin made during a walk holds it until the spin
+// delay starts it again.
+void KittenWalk::onTick()
+{
+    if (record_.turn != TurnState::Walking)
+        return;
+    if (record_.squaresLeft <= 0) {
+        timers_.stop(GameTimer::WalkTick);
+        arrived_();
+        return;
+    }
+    if (!record_.midStep) {
+        board_.showWalkingPose();
+        record_.midStep = true;
+        return;
+    }
+    step();
+    record_.midStep = false;
+}
+
+void KittenWalk::step()
+{
+    record_.squaresLeft -= 1;
+    record_.kittenSquare += static_cast<int>(record_.direction);
+    if (record_.kittenSquare < 1) {
+        // No walk back reaches below the first square; should one try, it stops there.
+        record_.kittenSquare = 1;
+        record_.squaresLeft = 0;
+    }
+    if (record_.kittenSquare > Content::LastSquare) {
+        timers_.stop(GameTimer::WalkTick);
+        passedLastSquare_();
+        return;
+    }
+    board_.redraw();
+    sounds_.playAsync(Sound::Step);
+}

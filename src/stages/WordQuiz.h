@@ -1,0 +1,46 @@
+#pragma once
+
+class Board;
+class Content;
+class GameView;
+class KittenWalk;
+class Platform;
+class SoundPlayer;
+class Spinner;
+struct GameRecord;
+
+// The quiz square: the four words of the square's group are spoken one after another, always
+// in group order, and the child presses the caption of each; the captions stand in a random
+// order, and at level 3 the next group's words stand among them. The tadpole repeats the word
+// being asked. Four right answers pass and give the turn back; the first wrong press fails,
+// and the kitten walks back to the square that taught these words.
+class WordQuiz {
+public:
+    WordQuiz(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
+             Platform &platform, Board &board, Spinner &spinner, KittenWalk &walk);
+
+    void open();
+    // Judges a press on caption slot 0..7.
+    void answer(int slot);
+    void onTadpoleClicked();
+    void onTadpoleHovered(bool inside);
+
+private:
+    int group() const;
+    void askNextWord();
+    void finish(bool passed);
+    // Fills quizOrder's first n places with a permutation of 0..n-1.
+    void shuffle(int n);
+    void layOutWithPictures();
+    void layOutInOneRow();
+    void layOutWithDistractors();
+
+    GameRecord &record_;
+    const Content &content_;
+    GameView &view_;
+    SoundPlayer &sounds_;
+    Platform &platform_;
+    Board &board_;
+    Spinner &spinner_;
+    KittenWalk &walk_;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "GameView.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class BoardCanvas;
+class Caption;
+class PictureButton;
+class QLabel;
+
+// Everything the game shows in its window, laid out at its design pixels: the board with the
+// stage widgets standing on it, the spinner and the help button. It draws what the rules tell
+// it through GameView and reports the child's input as signals.
+class GameScreen : public QWidget, public GameView {
+    Q_OBJECT
+public:
+    static constexpr QSize DesignSize{625, 521};
+
+    explicit GameScreen(QWidget *parent = nullptr);
+
+    void paintScene(int bitmap) override;
+    void paintSquareIcon(Cell cell, SquareKind kind) override;
+    void paintKitten(Cell cell, KittenPose pose) override;
+    void clearBoard() override;
+    void showSpinnerFace(int bitmap) override;
+    void showButton(Button button, int bitmap) override;
+    void setButtonPicture(Button button, int bitmap) override;
+    void hideButton(Button button) override;
+    void grabPointer(Button button) override;
+    void releasePointer() override;
+    void showCaption(int slot, const QString &text, int left, std::optional<int> top) override;
+    void setCaptionRed(int slot, bool red) override;
+    void setWordPicture(int slot, int bitmap, int left, bool visible) override;
+    void setWordPictureVisible(int slot, bool visible) override;
+    void hideWordRow() override;
+    void showPoem(const Poem &poem) override;
+    void hidePoem() override;
+    void repaintNow() override;
+    void openHelp() override;
+
+signals:
+    void spinnerClicked();
+    void boardPressed();
+    void boardHovered();
+    void captionPressed(int slot);
+    void captionHovered(int slot);
+    void buttonClicked(Button button);
+    void buttonHovered(Button button, bool inside);
+    void helpWanted();
+
+private:
+    void createBoardWidgets();
+    PictureButton *button(Button button) const;
+    PictureButton *createButton(QWidget *parent, Button button, QRect geometry);
+    QLabel *createPoemLabel(QRect geometry, const QFont &font, Qt::Alignment alignment);
+
+    BoardCanvas *board_ = nullptr;
+    PictureButton *spinner_ = nullptr;
+    PictureButton *help_ = nullptr;
+    PictureButton *tadpole_ = nullptr;
+    PictureButton *bee_ = nullptr;
+    std::array<PictureButton *, 4> wordPictures_{};
+    QLabel *poemTitle_ = nullptr;
+    QLabel *poemPoet_ = nullptr;
+    QLabel *poemLines_ = nullptr;
+    std::array<Caption *, 8> wordCaptions_{};
+    // Painted on every step, so loaded once.
+    std::array<QImage, 4> squareIcons_;
+    std::array<QImage, 4> kittenFrames_;
+};

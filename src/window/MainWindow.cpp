@@ -1,0 +1,92 @@
+#include "MainWindow.h"
+
+#include "GameScreen.h"
+#include "HelpWindow.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+namespace {
+
+QTimer *gameTimer(QObject *parent, const char *name, int milliseconds)
+{
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(milliseconds);
+    // A precise timer keeps the kitten's walk in an even rhythm.
+    timer->setTimerType(Qt::PreciseTimer);
+    return timer;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform &platform, const Content &content, QWidget *parent)
+    : QWidget(parent), screen_(new GameScreen(this)),
+      spinTimer_(gameTimer(this, "spinTimer", 1000)), walkTimer_(gameTimer(this, "walkTimer", 200)),
+      game_(record_, content, *screen_, *this, platform)
+{
+    setWindowTitle(QStringLiteral("小猫学汉字"));
+    setFixedSize(GameScreen::DesignSize);
+    wireInput();
+    move(80, 16);
+    game_.start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::wireInput()
+{
+    connect(spinTimer_, &QTimer::timeout, this, [this] { game_.onSpinDelayTick(); });
+    connect(walkTimer_, &QTimer::timeout, this, [this] { game_.onWalkTick(); });
+    connect(screen_, &GameScreen::spinnerClicked, this, [this] { game_.onSpinnerClicked(); });
+    connect(screen_, &GameScreen::boardPressed, this, [this] { game_.onBoardPressed(); });
+    connect(screen_, &GameScreen::boardHovered, this, [this] { game_.onBoardHovered(); });
+    connect(screen_, &GameScreen::captionPressed, this,
+            [this](int slot) { game_.onCaptionPressed(slot); });
+    connect(screen_, &GameScreen::captionHovered, this,
+            [this](int slot) { game_.onCaptionHovered(slot); });
+    connect(screen_, &GameScreen::buttonClicked, this, [this](Button button) {
+        switch (button) {
+        case Button::Help:
+            return game_.onHelpClicked();
+        case Button::Bee:
+            return game_.onBeeClicked();
+        case Button::Tadpole:
+            return game_.onTadpoleClicked();
+        }
+    });
+    connect(screen_, &GameScreen::buttonHovered, this,
+            [this](Button button, bool inside) { game_.onButtonHovered(button, inside); });
+    connect(screen_, &GameScreen::helpWanted, this, &MainWindow::openHelp);
+}
+
+void MainWindow::start(GameTimer which)
+{
+    timer(which)->start();
+}
+
+void MainWindow::stop(GameTimer which)
+{
+    timer(which)->stop();
+}
+
+QTimer *MainWindow::timer(GameTimer which) const
+{
+    return which == GameTimer::SpinDelay ? spinTimer_ : walkTimer_;
+}
+
+// The game takes no input while the help is open; its timers run on.
+void MainWindow::openHelp()
+{
+    setEnabled(false);
+    help_ = new HelpWindow(this);
+    help_->show();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (help_)
+        help_->close();
+    game_.shutDown();
+    event->accept();
+}
