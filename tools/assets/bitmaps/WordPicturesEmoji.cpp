@@ -108,9 +108,10 @@ void drawSocks(QPainter &p)
     drawEmojiOnGround(p, QStringLiteral("🧦"), 50, ground, 80);
 }
 
+// A mantel clock, the clock a child calls 钟表 (an alarm clock with bells would be 闹钟).
 void drawClock(QPainter &p)
 {
-    drawEmojiOnGround(p, QStringLiteral("⏰"), 50, ground, 80);
+    drawEmojiOnGround(p, QStringLiteral("🕰️"), 50, ground, 82);
 }
 
 } // namespace WordArt

@@ -174,16 +174,29 @@ void drawHouse(QPainter &p)
     drawEmojiOnGround(p, QStringLiteral("🏡"), 52, 88, 70);
 }
 
-// A living room: papered wall with a picture, a sofa with its lamp, a plant and a rug.
+// A living room, told apart from the sofa (word 22) by what only a room has: a window with
+// the day outside and curtains, a television on its low cabinet, a rug and a plant.
 void drawLivingRoom(QPainter &p)
 {
-    const qreal floorTop = 70;
+    const qreal floorTop = 66;
     drawWallpaperStripes(p, floorTop, QColor(255, 228, 196));
     drawFloorboards(p, floorTop, QColor(204, 146, 96));
-    drawOutlinedEmoji(p, QStringLiteral("🖼️"), QPointF(40, 22), 26);
-    drawRug(p, QPointF(44, 88), 36, 7, QColor(206, 84, 84));
-    drawEmojiOnGround(p, QStringLiteral("🛋️"), 42, 86, 62);
-    drawEmojiOnGround(p, QStringLiteral("🪴"), 86, 86, 24);
+    drawWindow(p, QRectF(12, 10, 30, 32), QColor(120, 196, 250), QColor(200, 236, 255));
+    drawOutlinedEmoji(p, QStringLiteral("☁️"), QPointF(21, 20), 11);
+    drawCurtain(p, QRectF(6, 7, 8, 40), QColor(120, 190, 120));
+    drawCurtain(p, QRectF(40, 7, 8, 40), QColor(120, 190, 120));
+    drawRug(p, QPointF(48, 87), 40, 9, QColor(206, 84, 84));
+    const QColor wood(176, 118, 72);
+    drawRoundedBox(p, QRectF(58, 54, 36, 16), 2, wood, 1.2);
+    p.setPen(QPen(outlineFor(wood), 1.0));
+    p.drawLine(QPointF(76, 56), QPointF(76, 68));
+    drawOutlinedEmoji(p, QStringLiteral("📺"), QPointF(76, 40), 32);
+    drawEmojiOnGround(p, QStringLiteral("🪴"), 13, 78, 24);
+    // A low tea table on the rug, with a cup on it.
+    drawRoundedBox(p, QRectF(36, 82, 3, 8), 1, wood.darker(115), 0.8);
+    drawRoundedBox(p, QRectF(57, 82, 3, 8), 1, wood.darker(115), 0.8);
+    drawRoundedBox(p, QRectF(31, 78, 34, 5), 2, wood, 1.2);
+    drawOutlinedEmoji(p, QStringLiteral("☕"), QPointF(48, 72), 11);
 }
 
 // A bedroom at night: a bed with its pillow and blanket, a window with the moon and stars.
