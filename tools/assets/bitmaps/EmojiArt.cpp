@@ -11,7 +11,8 @@ namespace {
 constexpr int nativePixelSize = 109;
 constexpr int canvasSize = 3 * nativePixelSize;
 
-QImage renderNative(const QString &emoji) {
+QImage renderNative(const QString &emoji)
+{
     QImage canvas(canvasSize, canvasSize, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QFont font(QStringLiteral("Noto Color Emoji"));
@@ -22,7 +23,8 @@ QImage renderNative(const QString &emoji) {
     return canvas;
 }
 
-QRect visibleBounds(const QImage &image) {
+QRect visibleBounds(const QImage &image)
+{
     int left = image.width(), top = image.height(), right = -1, bottom = -1;
     for (int y = 0; y < image.height(); ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
@@ -39,18 +41,24 @@ QRect visibleBounds(const QImage &image) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-// Scale factor of the painter's transform, so a glyph is resampled once to its final pixel size.
-qreal deviceScale(const QPainter &p) {
+} // namespace
+
+namespace EmojiArt {
+
+qreal deviceScale(const QPainter &p)
+{
     return qSqrt(qAbs(p.deviceTransform().determinant()));
 }
 
-QImage fittedGlyph(const QString &emoji, qreal devicePixels) {
-    const QImage glyph = EmojiArt::emojiGlyph(emoji);
+QImage fittedGlyph(const QString &emoji, qreal devicePixels)
+{
+    const QImage glyph = emojiGlyph(emoji);
     const int side = qMax(1, qRound(devicePixels));
     return glyph.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-void drawGlyphImage(QPainter &p, const QImage &image, QPointF centre, qreal rotationDegrees) {
+void drawDeviceImage(QPainter &p, const QImage &image, QPointF centre, qreal rotationDegrees)
+{
     const qreal scale = deviceScale(p);
     const QSizeF logical(image.width() / scale, image.height() / scale);
     p.save();
@@ -61,11 +69,8 @@ void drawGlyphImage(QPainter &p, const QImage &image, QPointF centre, qreal rota
     p.restore();
 }
 
-} // namespace
-
-namespace EmojiArt {
-
-QImage emojiGlyph(const QString &emoji) {
+QImage emojiGlyph(const QString &emoji)
+{
     static QHash<QString, QImage> cache;
     const auto found = cache.constFind(emoji);
     if (found != cache.constEnd())
@@ -76,7 +81,8 @@ QImage emojiGlyph(const QString &emoji) {
     return glyph;
 }
 
-QImage renderEmoji(const QString &emoji, int size) {
+QImage renderEmoji(const QString &emoji, int size)
+{
     QImage square(size, size, QImage::Format_ARGB32_Premultiplied);
     square.fill(Qt::transparent);
     const QImage glyph = fittedGlyph(emoji, size);
@@ -85,15 +91,16 @@ QImage renderEmoji(const QString &emoji, int size) {
     return square;
 }
 
-void drawEmoji(QPainter &p, const QString &emoji, QPointF centre, qreal size,
-               qreal rotationDegrees) {
-    drawGlyphImage(p, fittedGlyph(emoji, size * deviceScale(p)), centre, rotationDegrees);
+void drawEmoji(QPainter &p, const QString &emoji, QPointF centre, qreal size, qreal rotationDegrees)
+{
+    drawDeviceImage(p, fittedGlyph(emoji, size * deviceScale(p)), centre, rotationDegrees);
 }
 
 void drawEmojiMirrored(QPainter &p, const QString &emoji, QPointF centre, qreal size,
-                       qreal rotationDegrees) {
+                       qreal rotationDegrees)
+{
     const QImage glyph = fittedGlyph(emoji, size * deviceScale(p)).mirrored(true, false);
-    drawGlyphImage(p, glyph, centre, rotationDegrees);
+    drawDeviceImage(p, glyph, centre, rotationDegrees);
 }
 
 } // namespace EmojiArt

@@ -14,6 +14,16 @@ namespace EmojiArt {
 // ARGB32 premultiplied with a transparent background. Results are cached.
 QImage emojiGlyph(const QString &emoji);
 
+// The scale of the painter's transform: device pixels per logical unit.
+qreal deviceScale(const QPainter &p);
+
+// The glyph scaled smoothly, once, so that its longer side is devicePixels long.
+QImage fittedGlyph(const QString &emoji, qreal devicePixels);
+
+// Draws an image made at the painter's device resolution centred on centre, turned clockwise
+// by rotationDegrees, without resampling it again (unless turned).
+void drawDeviceImage(QPainter &p, const QImage &image, QPointF centre, qreal rotationDegrees = 0);
+
 // The glyph scaled smoothly to fit a size x size square, centred, on a transparent background.
 QImage renderEmoji(const QString &emoji, int size);
 

@@ -36,14 +36,21 @@ void strokeCard(QPainter &p, QColor tint);
 // A soft oval shadow under an object standing on the ground line.
 void drawGroundShadow(QPainter &p, QPointF centre, qreal width);
 
-// An emoji standing on groundY, fitted into a size x size box and horizontally centred on
-// centreX, with a soft shadow under it.
+// An emoji fitted into a size x size box centred on centre and turned clockwise by
+// rotationDegrees, in the drawn pictures' style: a dark outline in a deeper shade of its own
+// edge colours, and its inner edges sharpened after the one smooth downscaling.
+void drawOutlinedEmoji(QPainter &p, const QString &emoji, QPointF centre, qreal size,
+                       qreal rotationDegrees = 0);
+
+// An outlined emoji standing on groundY, fitted into a size x size box and horizontally
+// centred on centreX, with a soft shadow under it.
 void drawEmojiOnGround(QPainter &p, const QString &emoji, qreal centreX, qreal groundY, qreal size);
 
 // The glyph of an emoji with its hue turned by hueDegrees (for differently coloured copies).
 QImage hueShiftedEmoji(const QString &emoji, int hueDegrees);
 
-// Draws an image fitted into a size x size box centred on centre.
+// Draws an image (an emoji glyph) fitted into a size x size box centred on centre, outlined
+// like drawOutlinedEmoji.
 void drawFittedImage(QPainter &p, const QImage &image, QPointF centre, qreal size);
 
 // A rounded-corner rectangle filled with fill and outlined with a darker pen of width penWidth.

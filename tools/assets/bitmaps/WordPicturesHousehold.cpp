@@ -15,7 +15,8 @@ namespace {
 constexpr qreal keysLeft = 12, keysRight = 88, keysTop = 47, keysBottom = 61;
 constexpr int whiteKeys = 14;
 
-void drawPianoCase(QPainter &p) {
+void drawPianoCase(QPainter &p)
+{
     const QColor wood(74, 44, 36);
     drawRoundedBox(p, QRectF(14, 20, 72, 62), 3, wood, 1.4);
     drawRoundedBox(p, QRectF(10, 14, 80, 8), 3, wood.lighter(125), 1.4);
@@ -24,7 +25,8 @@ void drawPianoCase(QPainter &p) {
     drawRoundedBox(p, QRectF(77, 80, 8, 7), 1.5, wood, 1.0);
 }
 
-void drawMusicSheet(QPainter &p) {
+void drawMusicSheet(QPainter &p)
+{
     drawRoundedBox(p, QRectF(34, 25, 32, 16), 1, QColor(255, 253, 240), 1.0);
     p.save();
     p.setPen(QPen(QColor(120, 110, 100), 0.6));
@@ -38,12 +40,14 @@ void drawMusicSheet(QPainter &p) {
     p.restore();
 }
 
-bool hasBlackKeyAfter(int whiteKey) {
+bool hasBlackKeyAfter(int whiteKey)
+{
     const int inOctave = whiteKey % 7;
     return inOctave != 2 && inOctave != 6;
 }
 
-void drawPianoKeys(QPainter &p) {
+void drawPianoKeys(QPainter &p)
+{
     const qreal keyWidth = (keysRight - keysLeft) / whiteKeys;
     drawRoundedBox(p, QRectF(keysLeft - 2, keysTop - 2, keysRight - keysLeft + 4, 17), 1.5,
                    QColor(50, 30, 25), 1.0);
@@ -63,7 +67,8 @@ void drawPianoKeys(QPainter &p) {
 
 // --- jelly ---
 
-QPainterPath jellyBody() {
+QPainterPath jellyBody()
+{
     QPainterPath path(QPointF(20, 78));
     path.cubicTo(QPointF(14, 62), QPointF(26, 46), QPointF(30, 34));
     path.cubicTo(QPointF(38, 27), QPointF(62, 27), QPointF(70, 34));
@@ -72,7 +77,8 @@ QPainterPath jellyBody() {
     return path;
 }
 
-void drawPlate(QPainter &p, QPointF centre, qreal radiusX, qreal radiusY) {
+void drawPlate(QPainter &p, QPointF centre, qreal radiusX, qreal radiusY)
+{
     p.save();
     p.setPen(QPen(QColor(170, 170, 180), 1.0));
     p.setBrush(QColor(236, 238, 244));
@@ -82,7 +88,8 @@ void drawPlate(QPainter &p, QPointF centre, qreal radiusX, qreal radiusY) {
     p.restore();
 }
 
-void drawJellyShine(QPainter &p) {
+void drawJellyShine(QPainter &p)
+{
     p.save();
     p.setClipPath(jellyBody());
     p.setPen(QPen(QColor(170, 20, 60, 120), 1.1));
@@ -96,7 +103,8 @@ void drawJellyShine(QPainter &p) {
 }
 
 // Little curved strokes on both sides that show the jelly wobbling.
-void drawWobbleMarks(QPainter &p) {
+void drawWobbleMarks(QPainter &p)
+{
     p.save();
     p.setPen(QPen(QColor(150, 110, 90), 1.6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
@@ -113,13 +121,15 @@ void drawWobbleMarks(QPainter &p) {
 
 // --- glass of water ---
 
-QPolygonF glassOutline(qreal top) {
+QPolygonF glassOutline(qreal top)
+{
     const auto widthAt = [](qreal y) { return 25.0 - (y - 14.0) * 0.085; };
     return QPolygonF({QPointF(50 - widthAt(top), top), QPointF(50 + widthAt(top), top),
                       QPointF(50 + widthAt(86), 86), QPointF(50 - widthAt(86), 86)});
 }
 
-void drawWater(QPainter &p) {
+void drawWater(QPainter &p)
+{
     const qreal surface = 36;
     QLinearGradient water(0, surface, 0, 86);
     water.setColorAt(0, QColor(120, 200, 250));
@@ -139,7 +149,8 @@ void drawWater(QPainter &p) {
     p.restore();
 }
 
-void drawGlassBody(QPainter &p) {
+void drawGlassBody(QPainter &p)
+{
     const QColor rim(110, 150, 185);
     const QPolygonF glass = glassOutline(14);
     p.save();
@@ -166,14 +177,16 @@ void drawGlassBody(QPainter &p) {
 const QColor lampColour(236, 104, 64);
 
 // The shade sits at the end of the arm and points down and to the right, towards the desk.
-QTransform shadeFrame() {
+QTransform shadeFrame()
+{
     QTransform frame;
     frame.translate(62, 26);
     frame.rotate(-38);
     return frame;
 }
 
-void drawLightBeam(QPainter &p) {
+void drawLightBeam(QPainter &p)
+{
     const QTransform frame = shadeFrame();
     const QPointF mouthLeft = frame.map(QPointF(-14, 16));
     const QPointF mouthRight = frame.map(QPointF(14, 16));
@@ -187,14 +200,16 @@ void drawLightBeam(QPainter &p) {
     p.restore();
 }
 
-void drawDesk(QPainter &p) {
+void drawDesk(QPainter &p)
+{
     p.fillRect(QRectF(0, 84, 100, 16), QColor(206, 150, 98));
     p.fillRect(QRectF(0, 84, 100, 3), QColor(226, 176, 122));
     p.setPen(QPen(QColor(150, 100, 60), 0.8));
     p.drawLine(QPointF(0, 84), QPointF(100, 84));
 }
 
-void drawLampArm(QPainter &p) {
+void drawLampArm(QPainter &p)
+{
     const QPointF base(26, 80), elbow(36, 44), tip(62, 26);
     p.save();
     p.setPen(QPen(lampColour.darker(150), 6.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -207,7 +222,8 @@ void drawLampArm(QPainter &p) {
     p.restore();
 }
 
-void drawLampBase(QPainter &p) {
+void drawLampBase(QPainter &p)
+{
     QPainterPath dome(QPointF(12, 85));
     dome.cubicTo(QPointF(12, 74), QPointF(40, 74), QPointF(40, 85));
     dome.closeSubpath();
@@ -217,7 +233,8 @@ void drawLampBase(QPainter &p) {
     fillOutlined(p, dome, shine, lampColour.darker(160));
 }
 
-void drawLampShade(QPainter &p) {
+void drawLampShade(QPainter &p)
+{
     p.save();
     p.setTransform(shadeFrame(), true);
     p.setPen(Qt::NoPen);
@@ -239,7 +256,8 @@ void drawLampShade(QPainter &p) {
 
 const QPointF flameBase(50, 27);
 
-void drawCandleGlow(QPainter &p) {
+void drawCandleGlow(QPainter &p)
+{
     QRadialGradient glow(flameBase - QPointF(0, 6), 28);
     glow.setColorAt(0, QColor(255, 230, 130, 210));
     glow.setColorAt(1, QColor(255, 230, 130, 0));
@@ -248,7 +266,8 @@ void drawCandleGlow(QPainter &p) {
     p.drawEllipse(flameBase - QPointF(0, 6), 28, 28);
 }
 
-void drawCandleHolder(QPainter &p) {
+void drawCandleHolder(QPainter &p)
+{
     const QColor brass(240, 188, 70);
     p.save();
     p.setBrush(Qt::NoBrush);
@@ -265,7 +284,8 @@ void drawCandleHolder(QPainter &p) {
     drawRoundedBox(p, QRectF(38, 76, 24, 7), 2, brass.lighter(110), 1.0);
 }
 
-void drawCandleStick(QPainter &p) {
+void drawCandleStick(QPainter &p)
+{
     QLinearGradient red(38, 0, 62, 0);
     red.setColorAt(0, QColor(250, 90, 80));
     red.setColorAt(0.45, QColor(255, 130, 115));
@@ -288,7 +308,8 @@ void drawCandleStick(QPainter &p) {
     p.restore();
 }
 
-void drawFlame(QPainter &p) {
+void drawFlame(QPainter &p)
+{
     p.setPen(QPen(QColor(60, 40, 30), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(flameBase + QPointF(0, 1), flameBase + QPointF(0, 7));
     QPainterPath flame(flameBase - QPointF(0, 21));
@@ -308,7 +329,8 @@ void drawFlame(QPainter &p) {
 } // namespace
 
 // An upright piano: case, keyboard with black keys, music sheet, and a note in the air.
-void drawPiano(QPainter &p) {
+void drawPiano(QPainter &p)
+{
     drawGroundShadow(p, QPointF(50, 91), 86);
     p.save();
     p.translate(0, 3);
@@ -316,11 +338,12 @@ void drawPiano(QPainter &p) {
     drawMusicSheet(p);
     drawPianoKeys(p);
     p.restore();
-    EmojiArt::drawEmoji(p, QStringLiteral("🎵"), QPointF(79, 9), 11, 10);
+    drawOutlinedEmoji(p, QStringLiteral("🎵"), QPointF(79, 9), 11, 10);
 }
 
 // A red jelly on a plate with a cherry on top, wobbling.
-void drawJelly(QPainter &p) {
+void drawJelly(QPainter &p)
+{
     drawPlate(p, QPointF(50, 80), 42, 10);
     QLinearGradient red(18, 0, 82, 0);
     red.setColorAt(0, QColor(214, 30, 70));
@@ -328,18 +351,20 @@ void drawJelly(QPainter &p) {
     red.setColorAt(1, QColor(200, 24, 60));
     fillOutlined(p, jellyBody(), red, QColor(150, 20, 50), 1.3);
     drawJellyShine(p);
-    EmojiArt::drawEmoji(p, QStringLiteral("🍒"), QPointF(52, 21), 24);
+    drawOutlinedEmoji(p, QStringLiteral("🍒"), QPointF(52, 21), 24);
     drawWobbleMarks(p);
 }
 
 // A drinking glass full of clear blue water.
-void drawGlassOfWater(QPainter &p) {
+void drawGlassOfWater(QPainter &p)
+{
     drawGroundShadow(p, QPointF(50, 89), 54);
     drawGlassBody(p);
 }
 
 // A study lamp on a desk, its shade shining warm light down onto the desk.
-void drawDeskLamp(QPainter &p) {
+void drawDeskLamp(QPainter &p)
+{
     drawDesk(p);
     drawLightBeam(p);
     drawLampArm(p);
@@ -348,7 +373,8 @@ void drawDeskLamp(QPainter &p) {
 }
 
 // A red candle in a brass holder, its flame glowing.
-void drawCandle(QPainter &p) {
+void drawCandle(QPainter &p)
+{
     drawCandleGlow(p);
     drawGroundShadow(p, QPointF(50, 90), 60);
     drawCandleHolder(p);

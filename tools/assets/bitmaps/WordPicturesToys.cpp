@@ -15,14 +15,16 @@ const QColor piggyDark(232, 118, 152);
 const QColor piggyOutline(190, 80, 120);
 const QPointF piggyCentre(53, 56);
 
-void drawPiggyLegs(QPainter &p) {
+void drawPiggyLegs(QPainter &p)
+{
     for (const qreal x : {38.0, 68.0})
         drawRoundedBox(p, QRectF(x, 68, 9, 16), 3.5, piggyDark, 1.1);
     for (const qreal x : {28.0, 58.0})
         drawRoundedBox(p, QRectF(x, 69, 10, 17), 3.5, piggyPink, 1.1);
 }
 
-void drawPiggyBody(QPainter &p) {
+void drawPiggyBody(QPainter &p)
+{
     QRadialGradient shine(piggyCentre - QPointF(10, 12), 40);
     shine.setColorAt(0, QColor(255, 214, 226));
     shine.setColorAt(1, piggyPink);
@@ -34,7 +36,8 @@ void drawPiggyBody(QPainter &p) {
     p.drawEllipse(QPointF(46, 41), 9, 3.2);
 }
 
-void drawPiggyFace(QPainter &p) {
+void drawPiggyFace(QPainter &p)
+{
     QPainterPath ear(QPointF(32, 38));
     ear.quadTo(QPointF(24, 25), QPointF(30, 21));
     ear.quadTo(QPointF(40, 24), QPointF(45, 34));
@@ -55,7 +58,8 @@ void drawPiggyFace(QPainter &p) {
     p.drawEllipse(QPointF(36, 59), 4, 2.8);
 }
 
-void drawPiggyTail(QPainter &p) {
+void drawPiggyTail(QPainter &p)
+{
     QPainterPath curl(QPointF(84, 52));
     curl.cubicTo(QPointF(90, 50), QPointF(92, 44), QPointF(88, 42));
     curl.cubicTo(QPointF(84, 40), QPointF(83, 46), QPointF(88, 47));
@@ -68,11 +72,12 @@ void drawPiggyTail(QPainter &p) {
 }
 
 // A gold coin half-way into the slot on the pig's back.
-void drawCoinGoingIn(QPainter &p) {
+void drawCoinGoingIn(QPainter &p)
+{
     const QPointF slot(58, 34.5);
     p.save();
     p.setClipRect(QRectF(0, 0, 100, slot.y()));
-    EmojiArt::drawEmoji(p, QStringLiteral("🪙"), slot - QPointF(0, 8), 22);
+    drawOutlinedEmoji(p, QStringLiteral("🪙"), slot - QPointF(0, 8), 22);
     p.restore();
     drawRoundedBox(p, QRectF(slot.x() - 9, slot.y() - 1.4, 18, 3), 1.5, QColor(110, 40, 70), 0.8);
 }
@@ -83,7 +88,8 @@ const QColor dollSkin(255, 224, 200);
 const QColor dollHair(226, 112, 48);
 const QColor dollDress(74, 146, 226);
 
-void drawDollLegs(QPainter &p) {
+void drawDollLegs(QPainter &p)
+{
     for (const auto &[x, angle] : {std::pair{40.0, 12.0}, std::pair{60.0, -12.0}}) {
         p.save();
         p.translate(x, 72);
@@ -99,7 +105,8 @@ void drawDollLegs(QPainter &p) {
     }
 }
 
-void drawDollArms(QPainter &p) {
+void drawDollArms(QPainter &p)
+{
     for (const qreal side : {-1.0, 1.0}) {
         const QPointF shoulder(50 + side * 10, 48), hand(50 + side * 24, 64);
         p.setPen(QPen(dollDress.darker(140), 8.6, Qt::SolidLine, Qt::RoundCap));
@@ -112,7 +119,8 @@ void drawDollArms(QPainter &p) {
     }
 }
 
-QPainterPath dollDressShape() {
+QPainterPath dollDressShape()
+{
     QPainterPath dress(QPointF(41, 44));
     dress.lineTo(59, 44);
     dress.lineTo(73, 76);
@@ -121,7 +129,8 @@ QPainterPath dollDressShape() {
     return dress;
 }
 
-void drawDollDress(QPainter &p) {
+void drawDollDress(QPainter &p)
+{
     fillOutlined(p, dollDressShape(), dollDress, dollDress.darker(160), 1.2);
     p.save();
     p.setClipPath(dollDressShape());
@@ -142,7 +151,8 @@ void drawDollDress(QPainter &p) {
     p.drawEllipse(QPointF(54.5, 45), 5, 3.5);
 }
 
-void drawDollPlaits(QPainter &p) {
+void drawDollPlaits(QPainter &p)
+{
     for (const qreal side : {-1.0, 1.0}) {
         QPainterPath plait;
         plait.addEllipse(QPointF(50 + side * 19, 36), 5, 10);
@@ -156,7 +166,8 @@ void drawDollPlaits(QPainter &p) {
     }
 }
 
-void drawDollHead(QPainter &p) {
+void drawDollHead(QPainter &p)
+{
     QPainterPath head;
     head.addEllipse(QPointF(50, 29), 15, 15);
     fillOutlined(p, head, dollSkin, dollSkin.darker(150), 1.1);
@@ -169,7 +180,8 @@ void drawDollHead(QPainter &p) {
     fillOutlined(p, head.intersected(fringe), dollHair, dollHair.darker(150), 1.0);
 }
 
-void drawDollFace(QPainter &p) {
+void drawDollFace(QPainter &p)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 30, 40));
     p.drawEllipse(QPointF(44.5, 32), 2.6, 2.6);
@@ -188,18 +200,20 @@ void drawDollFace(QPainter &p) {
 } // namespace
 
 // A pink piggy bank with a coin dropping into the slot on its back and another on the ground.
-void drawPiggyBank(QPainter &p) {
+void drawPiggyBank(QPainter &p)
+{
     drawGroundShadow(p, QPointF(52, 86), 66);
     drawPiggyLegs(p);
     drawPiggyTail(p);
     drawPiggyBody(p);
     drawPiggyFace(p);
     drawCoinGoingIn(p);
-    EmojiArt::drawEmoji(p, QStringLiteral("🪙"), QPointF(86, 84), 13);
+    drawOutlinedEmoji(p, QStringLiteral("🪙"), QPointF(86, 84), 13);
 }
 
 // A rag doll sitting up: button eyes, woollen plaits with bows, a spotted dress, striped legs.
-void drawDoll(QPainter &p) {
+void drawDoll(QPainter &p)
+{
     drawGroundShadow(p, QPointF(50, 92), 52);
     drawDollLegs(p);
     drawDollArms(p);

@@ -4,12 +4,14 @@
 #   resources/sounds/NNN.wav   the numbered sounds built into the program
 #   resources/wav/step.wav     the board-click sound that lives beside the program
 #
-# Speech (words.txt, speech.txt) is spoken by espeak-ng's Mandarin voice that reads pinyin
-# with tone numbers (cmn-latn-pinyin); effects and jingles are synthesised with sox. Every run
-# gives byte-identical files: sox runs with -R (fixed seeds for the noise and pluck
-# generators) and -D (no dither when reducing to 8 bits), and nothing depends on the time.
+# Speech (words.txt, speech.txt) is spoken by espeak-ng reading pinyin with tone numbers in
+# the game's own teaching voice (teacher-voice beside this script); effects and jingles are
+# synthesised with sox. All speech and the jingles are set to one loudness, measured by
+# sound-meter (meter/, compiled here) as the RMS of the voiced 10 ms frames. Every run gives
+# byte-identical files: sox runs with -R (fixed seeds for the noise and pluck generators) and
+# -D (no dither when reducing to 8 bits), and nothing depends on the time.
 #
-# Needs the Debian packages espeak-ng (with espeak-ng-data), sox and libsox-fmt-all, and
+# Needs the Debian packages espeak-ng (with espeak-ng-data), sox, libsox-fmt-all and g++, and
 # python3 (standard library only). The normal build never runs this; its output is committed.
 #
 # Usage:
@@ -29,24 +31,26 @@ case "${1:-}" in
   *) echo "usage: $0 [--phonemes]" >&2; exit 2 ;;
 esac
 
-for tool in espeak-ng sox python3; do
+for tool in espeak-ng sox python3 g++; do
   command -v "$tool" >/dev/null || { echo "generate.sh: $tool is not installed" >&2; exit 1; }
 done
 espeak-ng --voices=cmn | grep -q 'cmn-latn-pinyin' ||
-  { echo "generate.sh: espeak-ng has no cmn-latn-pinyin voice" >&2; exit 1; }
+  { echo "generate.sh: espeak-ng has no Mandarin pinyin data" >&2; exit 1; }
 
 export LC_ALL=C.UTF-8
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/clips" "$sounds" "$wavdir"
+g++ -std=c++20 -O2 -o "$work/sound-meter" "$here/meter/main.cpp" "$here/meter/SoundMeter.cpp"
 
 # sox with fixed random seeds, no dither, and only errors reported.
 sx() { sox -R -D -V1 "$@"; }
 
 # One plucked note as a 22050 Hz mono clip: note OUT NOTE START LENGTH
-# The string is plucked START seconds into the clip and fades out over its LENGTH.
+# The string is plucked START seconds into the clip, rises over 2.5 ms (a pluck that starts
+# at full level clicks) and fades out over its LENGTH.
 note() {
-  sx -n -r 22050 -c 1 -b 16 "$1" synth "$4" pluck "$2" fade q 0 "$4" "$4" pad "$3"
+  sx -n -r 22050 -c 1 -b 16 "$1" synth "$4" pluck "$2" fade h 0.0025 "$4" "$4" pad "$3"
 }
 
 # One soft sine note (for the comforting jingle): soft_note OUT FREQ START LENGTH
@@ -55,10 +59,10 @@ soft_note() {
     fade h 0.03 "$4" "$(python3 -c "print($4 - 0.03)")" pad "$3"
 }
 
-# Mixes two or more clips into one and sets its peak level: mix_clips OUT PEAK_DB IN IN...
+# Mixes two or more clips into one (its loudness is set with the speech's): mix_clips OUT IN...
 mix_clips() {
-  local out="$1" peak="$2"; shift 2
-  sx -m "$@" "$out" gain -n "$peak"
+  local out="$1"; shift
+  sx -m "$@" "$out" gain -n -1
 }
 
 # A soft padded tap: a short falling "pok" under a puff of filtered noise, both dying away
@@ -93,19 +97,19 @@ make_effects() {
   sx -r 22050 -c 2 -n -e ima-adpcm "$sounds/900.wav" trim 0 1010s
 
   # Jingles placed in front of the test-result speech (speech.txt: play NAME).
-  note "$work/r1.wav" G5 0 0.22
-  note "$work/r2.wav" C6 0.09 0.22
-  mix_clips "$work/clips/right.wav" -3 "$work/r1.wav" "$work/r2.wav"
+  note "$work/r1.wav" G5 0 0.18
+  note "$work/r2.wav" C6 0.08 0.18
+  mix_clips "$work/clips/right.wav" "$work/r1.wav" "$work/r2.wav"
 
   note "$work/p1.wav" C5 0 0.3
   note "$work/p2.wav" E5 0.11 0.3
   note "$work/p3.wav" G5 0.22 0.3
   note "$work/p4.wav" C6 0.33 0.5
-  mix_clips "$work/clips/passed.wav" -3 "$work/p1.wav" "$work/p2.wav" "$work/p3.wav" "$work/p4.wav"
+  mix_clips "$work/clips/passed.wav" "$work/p1.wav" "$work/p2.wav" "$work/p3.wav" "$work/p4.wav"
 
   soft_note "$work/f1.wav" 659 0 0.26
   soft_note "$work/f2.wav" 523 0.2 0.34
-  mix_clips "$work/clips/failed.wav" -6 "$work/f1.wav" "$work/f2.wav"
+  mix_clips "$work/clips/failed.wav" "$work/f1.wav" "$work/f2.wav"
 }
 
 if [[ $mode == build ]]; then
@@ -116,6 +120,7 @@ fi
 # and convert to the final format.
 python3 - "$mode" "$here" "$work" "$sounds" <<'PYTHON'
 import array
+import math
 import os
 import re
 import subprocess
@@ -123,9 +128,13 @@ import sys
 import wave
 
 mode, here, work, sounds = sys.argv[1:5]
-VOICE = "cmn-latn-pinyin"
+VOICE = "teacher-voice"  # the voice file beside this script (loaded from here by name)
 RATE = 22050          # espeak-ng's output rate; everything is assembled at this rate
-SPEECH_PEAK = 0.89    # speech is normalised to -1 dBFS
+LEVEL_DB = -18.0      # every phrase and jingle: RMS over its voiced (jingle: audible) frames
+PEAK_DB = -1.0        # and no sample above this
+FADE_IN = int(0.003 * RATE)    # each phrase rises over 3 ms from silence ...
+FADE_OUT = int(0.018 * RATE)   # ... and fades out over 18 ms, so nothing clicks
+METER = os.path.join(work, "sound-meter")
 MIN_PAUSE = 0.12      # a pause unit shorter than this means the text is too long
 MAX_PAUSE = 1.6       # a pause unit longer than this means the text is too short
 SYLLABLE = re.compile(r"^[a-zü]+[1-5]$")
@@ -160,7 +169,7 @@ def parse_say(value, where):
 
 def new_section(number, title):
     return {"id": number, "title": title, "samplerate": 22050, "length": None, "speed": None,
-            "lead": 0.15, "tail": 0.3, "breath": 0.2, "items": []}
+            "tail": 0.3, "breath": 0.2, "items": []}
 
 
 def parse_speech(path):
@@ -188,7 +197,7 @@ def parse_speech(path):
                 sec["items"].append(("play", value))
             elif key in ("samplerate", "speed"):
                 sec[key] = int(value)
-            elif key in ("length", "lead", "tail", "breath"):
+            elif key in ("length", "tail", "breath"):
                 sec[key] = float(value)
             else:
                 raise ManifestError(f"{where}: unknown key '{key}'")
@@ -209,10 +218,10 @@ def parse_words(path):
             if key.isdigit():
                 sec = new_section(int(key), "word")
                 sec.update(speed=int(settings["speed"]), length=float(settings["length"]),
-                           lead=float(settings["lead"]), tail=0.0)
+                           tail=0.0)
                 sec["items"].append(parse_say(value, where))
                 sections.append(sec)
-            elif key in ("speed", "length", "lead"):
+            elif key in ("speed", "length"):
                 settings[key] = value
             else:
                 raise ManifestError(f"{where}: unknown key '{key}'")
@@ -220,7 +229,9 @@ def parse_words(path):
 
 
 def speak(text, speed, out):
-    subprocess.run(["espeak-ng", "-v", VOICE, "-s", str(speed), "-w", out, text], check=True)
+    # espeak-ng takes a voice file by a short name, so it runs in the voice file's folder.
+    subprocess.run(["espeak-ng", "--load", "-v", VOICE, "-s", str(speed), "-w", out, text],
+                   check=True, cwd=here)
 
 
 def read_mono16(path):
@@ -244,11 +255,47 @@ def write_mono16(path, samples):
         w.writeframes(data.tobytes())
 
 
-def trim(samples, threshold=120, margin=int(0.012 * RATE)):
-    """Cuts the silence espeak-ng puts around an utterance, keeping a short margin."""
-    first = next(i for i, s in enumerate(samples) if abs(s) > threshold)
+def trim(samples, threshold=120, before=int(0.003 * RATE)):
+    """Cuts the silence espeak-ng puts around an utterance and fades its ends. It starts a
+    short margin before it is first heard, 24 dB below its peak (a faint murmur before a
+    consonant would only delay it), and it ends with its last sound, which espeak-ng often
+    stops abruptly: the fade-out covers that sound's last 18 ms."""
+    heard = max(abs(s) for s in samples) * 10 ** (-24 / 20)
+    first = next(i for i, s in enumerate(samples) if abs(s) > heard)
     last = len(samples) - 1 - next(i for i, s in enumerate(reversed(samples)) if abs(s) > threshold)
-    return samples[max(0, first - margin):min(len(samples), last + 1 + margin)]
+    part = samples[max(0, first - before):last + 1]
+    n = len(part)
+    for i in range(min(FADE_IN, n)):
+        part[i] = int(round(part[i] * raised_cosine(i / FADE_IN)))
+    for i in range(min(FADE_OUT, n)):
+        part[n - 1 - i] = int(round(part[n - 1 - i] * raised_cosine(i / FADE_OUT)))
+    return part
+
+
+def raised_cosine(x):
+    return 0.5 - 0.5 * math.cos(math.pi * x)
+
+
+def measure(samples):
+    """The voiced and the audible level and the peak of samples, in dBFS (see meter/)."""
+    tmp = os.path.join(work, "measure.wav")
+    write_mono16(tmp, samples)
+    out = subprocess.run([METER, "level", tmp], check=True, capture_output=True, text=True)
+    return [float(v) for v in out.stdout.split()]
+
+
+def set_level(clips, what, level_of):
+    """Scales clips (arrays of samples) by one factor so that level_of(measure(all of them))
+    is LEVEL_DB, and checks the peak."""
+    joined = array.array("h")
+    for c in clips:
+        joined += c
+    gain = 10 ** ((LEVEL_DB - level_of(measure(joined))) / 20)
+    peak = max(abs(s) for s in joined) * gain / 32767
+    if 20 * math.log10(peak) > PEAK_DB:
+        raise ManifestError(f"{what}: at {LEVEL_DB} dBFS its peaks reach "
+                            f"{20 * math.log10(peak):.1f} dBFS")
+    return [array.array("h", (int(round(s * gain)) for s in c)) for c in clips]
 
 
 def silence(seconds):
@@ -259,7 +306,7 @@ def build(sec):
     sid = sec["id"]
     if sec["length"] is None or sec["speed"] is None:
         raise ManifestError(f"sound {sid}: length and speed are required")
-    # Speak every part, then scale all speech of the sound by one factor to the target peak.
+    # Speak every part, then bring each say line (its parts together) to the speech level.
     spoken = []
     for kind, *rest in sec["items"]:
         if kind == "say":
@@ -268,18 +315,15 @@ def build(sec):
                 tmp = os.path.join(work, f"say_{sid}_{len(spoken)}_{n}.wav")
                 speak(text, sec["speed"], tmp)
                 parts.append(trim(read_mono16(tmp)))
-            spoken.append(parts)
-    peak = max(abs(s) for parts in spoken for p in parts for s in p)
-    gain = SPEECH_PEAK * 32767 / peak
-    spoken = [[array.array("h", (int(round(s * gain)) for s in p)) for p in parts]
-              for parts in spoken]
+            spoken.append(set_level(parts, f"sound {sid}, '{rest[1]}'", lambda m: m[0]))
 
     total = int(round(sec["length"] * RATE))
-    fixed = len(silence(sec["lead"])) + len(silence(sec["tail"]))
+    fixed = len(silence(sec["tail"]))
     clips = {}
     for kind, *rest in sec["items"]:
         if kind == "play":
-            clips[rest[0]] = read_mono16(os.path.join(work, "clips", rest[0] + ".wav"))
+            clip = read_mono16(os.path.join(work, "clips", rest[0] + ".wav"))
+            clips[rest[0]] = set_level([clip], f"jingle {rest[0]}", lambda m: m[1])[0]
             fixed += len(clips[rest[0]])
     speech = sum(len(p) for parts in spoken for p in parts)
     breaths = sum(len(parts) - 1 for parts in spoken) * len(silence(sec["breath"]))
@@ -297,12 +341,14 @@ def build(sec):
         raise ManifestError(f"sound {sid}: pauses of {unit / RATE:.2f} s per unit are too "
                             f"long; lower the speed or lengthen the text")
 
+    # The sound starts at once; the silence left over goes to the pauses, or to the end.
     out = array.array("h")
-    out += silence(sec["lead"])
     said = iter(spoken)
     used = 0
+    starts = []
     for kind, *rest in sec["items"]:
         if kind == "say":
+            starts.append(len(out) / RATE)
             for n, part in enumerate(next(said)):
                 if n:
                     out += silence(sec["breath"])
@@ -326,7 +372,9 @@ def build(sec):
                    check=True)
     pause_text = f"pause unit {unit / RATE:.2f} s" if weights else \
         f"tail {(len(silence(sec['tail'])) + left) / RATE:.2f} s"
-    print(f"{sid}: {sec['length']:5.2f} s, speech {speech / RATE:5.2f} s, {pause_text}")
+    said_at = " ".join(f"{t:.2f}" for t in starts)
+    print(f"{sid}: {sec['length']:5.2f} s, speech {speech / RATE:5.2f} s, {pause_text}, "
+          f"says at {said_at} s")
 
 
 def phonemes(sec):
@@ -334,8 +382,8 @@ def phonemes(sec):
         if kind != "say":
             continue
         for text in rest[0]:
-            result = subprocess.run(["espeak-ng", "-v", VOICE, "-q", "-x", text], check=True,
-                                    capture_output=True, text=True).stdout
+            result = subprocess.run(["espeak-ng", "--load", "-v", VOICE, "-q", "-x", text],
+                                    check=True, capture_output=True, text=True, cwd=here).stdout
             print(f"{sec['id']}  {rest[1]:<16} {text:<36} {' '.join(result.split())}")
 
 
