@@ -11,8 +11,7 @@ KittenWalk::KittenWalk(GameRecord &record, Board &board, GameTimers &timers, Sou
 {
 }
 
-void KittenWalk::setHandlers(std::function<void()> arrived,
-                             std::function<void()> passedLastSquare)
+void KittenWalk::setHandlers(std::function<void()> arrived, std::function<void()> passedLastSquare)
 {
     arrived_ = std::move(arrived);
     passedLastSquare_ = std::move(passedLastSquare);

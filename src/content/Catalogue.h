@@ -13,7 +13,10 @@ constexpr int LevelCount = 3;
 
 namespace Bitmap {
 
-constexpr int squareIcon(SquareKind kind) { return 100 + static_cast<int>(kind); }
+constexpr int squareIcon(SquareKind kind)
+{
+    return 100 + static_cast<int>(kind);
+}
 // Each kitten pose is a mask (black figure on white) and an image (the figure on black).
 constexpr int StandingKittenMask = 105;
 constexpr int StandingKittenImage = 106;
@@ -21,14 +24,20 @@ constexpr int WalkingKittenMask = 107;
 constexpr int WalkingKittenImage = 108;
 
 // The spinner face showing number 1..6.
-constexpr int spinnerFace(int number) { return 109 + number; }
+constexpr int spinnerFace(int number)
+{
+    return 109 + number;
+}
 constexpr int SpinnerStartFace = spinnerFace(2);
 // The whirl turns the faces 6 and 4 aside.
 constexpr int WhirlTiltedSix = 116;
 constexpr int WhirlTiltedFour = 117;
 
 // 300 x 300 pictures painted in the middle of the board.
-constexpr int scene(int level) { return 120 + level; }
+constexpr int scene(int level)
+{
+    return 120 + level;
+}
 constexpr int EndScene = 124;
 constexpr int CaterpillarScene = 131;
 constexpr int BeeScene = 132;
@@ -42,7 +51,10 @@ constexpr int CaterpillarWithCap = 163;
 constexpr int HelpButton = 164;
 constexpr int HelpButtonHovered = 165;
 
-constexpr int wordPicture(int word) { return 200 + word; }
+constexpr int wordPicture(int word)
+{
+    return 200 + word;
+}
 
 } // namespace Bitmap
 
@@ -55,12 +67,24 @@ constexpr int BeeStory = 104;
 constexpr int RightAnswer = 105;
 constexpr int QuizPassed = 106;
 constexpr int QuizFailed = 107;
-constexpr int announcement(SquareKind kind) { return 110 + static_cast<int>(kind); }
-constexpr int narration(int level) { return 120 + level; }
+constexpr int announcement(SquareKind kind)
+{
+    return 110 + static_cast<int>(kind);
+}
+constexpr int narration(int level)
+{
+    return 120 + level;
+}
 constexpr int EndNarration = 124;
 // Note the offset: word n's sound is 201 + n while its picture is 200 + n.
-constexpr int wordSound(int word) { return 201 + word; }
-constexpr int recitation(int poem) { return 301 + poem; }
+constexpr int wordSound(int word)
+{
+    return 201 + word;
+}
+constexpr int recitation(int poem)
+{
+    return 301 + poem;
+}
 // A twentieth of a second of silence, played to cut off whatever is playing.
 constexpr int Stop = 900;
 
@@ -69,13 +93,31 @@ constexpr int Stop = 900;
 namespace Text {
 
 constexpr int Words = 101;
-constexpr int wordGroup(int group) { return 201 + group; }
+constexpr int wordGroup(int group)
+{
+    return 201 + group;
+}
 constexpr int GroupCount = 17;
-constexpr int poemTitle(int poem) { return 301 + 10 * poem; }
-constexpr int poemPoet(int poem) { return 302 + 10 * poem; }
-constexpr int poemLine(int poem, int line) { return 303 + 10 * poem + line; }
+constexpr int poemTitle(int poem)
+{
+    return 301 + 10 * poem;
+}
+constexpr int poemPoet(int poem)
+{
+    return 302 + 10 * poem;
+}
+constexpr int poemLine(int poem, int line)
+{
+    return 303 + 10 * poem + line;
+}
 constexpr int PoemCount = 5;
-constexpr int gridRow(int row) { return 401 + row; }
-constexpr int squareTable(int level) { return 420 + level; }
+constexpr int gridRow(int row)
+{
+    return 401 + row;
+}
+constexpr int squareTable(int level)
+{
+    return 420 + level;
+}
 
 } // namespace Text

@@ -120,7 +120,8 @@ void Content::readWords(const std::function<QString(int)> &text)
     words_ = fields(text(Text::Words), u',', -1, origin(Text::Words));
     for (int group = 0; group < Text::GroupCount; ++group) {
         const QString where = origin(Text::wordGroup(group));
-        const QStringList numbers = fields(text(Text::wordGroup(group)), u',', WordsPerGroup, where);
+        const QStringList numbers =
+            fields(text(Text::wordGroup(group)), u',', WordsPerGroup, where);
         std::array<int, WordsPerGroup> words{};
         for (int k = 0; k < WordsPerGroup; ++k)
             words[k] = number(numbers[k], 0, static_cast<int>(words_.size()) - 1, where);
@@ -134,10 +135,12 @@ void Content::readLevel(int level, const QString &table)
     const QStringList entries = fields(table, u'/', LastSquare + 1, where);
     for (int s = 0; s <= LastSquare; ++s) {
         const QStringList pair = fields(entries[s], u',', 2, where);
-        const auto kind = static_cast<SquareKind>(number(pair[0], 0, static_cast<int>(SquareKind::Chance), where));
+        const auto kind = static_cast<SquareKind>(
+            number(pair[0], 0, static_cast<int>(SquareKind::Chance), where));
         require((kind == SquareKind::Start) == (s == 0), where,
                 QStringLiteral("square %1 has kind %2").arg(s).arg(pair[0]));
-        const int index = number(pair[1], kind == SquareKind::Start ? 0 : 1, highestIndex(kind), where);
+        const int index =
+            number(pair[1], kind == SquareKind::Start ? 0 : 1, highestIndex(kind), where);
         levels_[level - 1][s] = {kind, index};
     }
 }

@@ -11,9 +11,8 @@
 
 Game::Game(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
            Platform &platform)
-    : record_(record), view_(view), timers_(timers), platform_(platform),
-      sounds_(platform.sound()), board_(record, content, view),
-      walk_(record, board_, timers, sounds_),
+    : record_(record), view_(view), timers_(timers), platform_(platform), sounds_(platform.sound()),
+      board_(record, content, view), walk_(record, board_, timers, sounds_),
       spinner_(record, view, timers, sounds_, platform, walk_),
       stages_(record, content, view, timers, sounds_, platform, board_, spinner_, walk_),
       dispatch_(record, content, sounds_, spinner_, stages_)

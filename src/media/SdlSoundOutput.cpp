@@ -229,8 +229,9 @@ std::optional<SdlSoundOutput::Samples> SdlSoundOutput::decode(const QByteArray &
     return samples;
 }
 
-std::optional<SdlSoundOutput::Samples> SdlSoundOutput::toDeviceFormat(
-    const SDL_AudioSpec &source, const std::uint8_t *data, std::uint32_t size) const
+std::optional<SdlSoundOutput::Samples> SdlSoundOutput::toDeviceFormat(const SDL_AudioSpec &source,
+                                                                      const std::uint8_t *data,
+                                                                      std::uint32_t size) const
 {
     SDL_AudioCVT cvt{};
     if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, deviceFormat_,
@@ -258,7 +259,8 @@ SdlSoundOutput::Samples SdlSoundOutput::defaultBeep() const
     for (int i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / BeepRate;
         const double envelope = std::sin(std::numbers::pi * i / count);
-        const double value = BeepVolume * envelope * envelope * std::sin(2 * std::numbers::pi * BeepHertz * t);
+        const double value =
+            BeepVolume * envelope * envelope * std::sin(2 * std::numbers::pi * BeepHertz * t);
         tone[static_cast<std::size_t>(i)] = static_cast<Sint16>(value * 32767);
     }
     SDL_AudioSpec format{};
@@ -272,8 +274,9 @@ SdlSoundOutput::Samples SdlSoundOutput::defaultBeep() const
 
 std::chrono::milliseconds SdlSoundOutput::duration(const Samples &samples) const
 {
-    const double bytesPerSecond = static_cast<double>(deviceRate_) * deviceChannels_
-                                  * (SDL_AUDIO_BITSIZE(deviceFormat_) / 8);
-    const std::chrono::duration<double> seconds(static_cast<double>(samples.size()) / bytesPerSecond);
+    const double bytesPerSecond =
+        static_cast<double>(deviceRate_) * deviceChannels_ * (SDL_AUDIO_BITSIZE(deviceFormat_) / 8);
+    const std::chrono::duration<double> seconds(static_cast<double>(samples.size()) /
+                                                bytesPerSecond);
     return std::chrono::round<std::chrono::milliseconds>(seconds);
 }

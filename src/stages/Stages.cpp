@@ -6,8 +6,7 @@
 Stages::Stages(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
                SoundPlayer &sounds, Platform &platform, Board &board, Spinner &spinner,
                KittenWalk &walk)
-    : record_(record), view_(view),
-      poem_(record, content, view, sounds, board, spinner, timers),
+    : record_(record), view_(view), poem_(record, content, view, sounds, board, spinner, timers),
       teaching_(record, content, view, sounds, board, spinner),
       quiz_(record, content, view, sounds, platform, board, spinner, walk),
       chance_(view, sounds, platform, walk), hover_(record, view)

@@ -12,8 +12,8 @@ struct GameRecord;
 // speaks its word; the bee leaves the stage and gives the turn back.
 class TeachingStage {
 public:
-    TeachingStage(GameRecord &record, const Content &content, GameView &view,
-                  SoundPlayer &sounds, Board &board, Spinner &spinner);
+    TeachingStage(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
+                  Board &board, Spinner &spinner);
 
     void open();
     // Speaks the word of caption slot 0..3.

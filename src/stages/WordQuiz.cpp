@@ -21,9 +21,8 @@ constexpr int gridLeft(int column)
 constexpr int SecondRowTop = 260;
 } // namespace
 
-WordQuiz::WordQuiz(GameRecord &record, const Content &content, GameView &view,
-                   SoundPlayer &sounds, Platform &platform, Board &board, Spinner &spinner,
-                   KittenWalk &walk)
+WordQuiz::WordQuiz(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
+                   Platform &platform, Board &board, Spinner &spinner, KittenWalk &walk)
     : record_(record), content_(content), view_(view), sounds_(sounds), platform_(platform),
       board_(board), spinner_(spinner), walk_(walk)
 {

@@ -8,8 +8,14 @@ struct GameRecord;
 // board: one column every 125 pixels, each word's picture above its caption.
 namespace WordRow {
 
-constexpr int pictureLeft(int column) { return 13 + 125 * column; }
-constexpr int captionLeft(int column) { return 30 + 125 * column; }
+constexpr int pictureLeft(int column)
+{
+    return 13 + 125 * column;
+}
+constexpr int captionLeft(int column)
+{
+    return 30 + 125 * column;
+}
 constexpr int CaptionTop = 180;
 
 // Ends a word stage: the tadpole falls still, the captions and pictures go and the board comes

@@ -26,9 +26,9 @@ void Fonts::installSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"),
                                QStringList{QStringLiteral("AR PL UKai CN"), sans});
     QFont::insertSubstitutions(QStringLiteral("幼圆"), QStringList{sans});
-    QFont::insertSubstitutions(QStringLiteral("宋体"),
-                               QStringList{QStringLiteral("AR PL UMing CN"),
-                                           QStringLiteral("Noto Serif CJK SC"), sans});
+    QFont::insertSubstitutions(
+        QStringLiteral("宋体"),
+        QStringList{QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"), sans});
 }
 
 QFont Fonts::caption()

@@ -44,8 +44,8 @@ GameScreen::GameScreen(QWidget *parent) : QWidget(parent)
     help_->setObjectName(QStringLiteral("helpButton"));
     help_->setToolTip(QStringLiteral("帮助"));
     createBoardWidgets();
-    for (SquareKind kind : {SquareKind::Poem, SquareKind::Teaching, SquareKind::Quiz,
-                            SquareKind::Chance})
+    for (SquareKind kind :
+         {SquareKind::Poem, SquareKind::Teaching, SquareKind::Quiz, SquareKind::Chance})
         squareIcons_[static_cast<int>(kind) - 1] = Resources::bitmap(Bitmap::squareIcon(kind));
     kittenFrames_ = {Resources::bitmap(Bitmap::StandingKittenMask),
                      Resources::bitmap(Bitmap::StandingKittenImage),
@@ -56,8 +56,10 @@ GameScreen::GameScreen(QWidget *parent) : QWidget(parent)
     connect(board_, &BoardCanvas::pressed, this, &GameScreen::boardPressed);
     connect(board_, &BoardCanvas::hovered, this, &GameScreen::boardHovered);
     for (int slot = 0; slot < static_cast<int>(wordCaptions_.size()); ++slot) {
-        connect(wordCaptions_[slot], &Caption::pressed, this, [this, slot] { emit captionPressed(slot); });
-        connect(wordCaptions_[slot], &Caption::hovered, this, [this, slot] { emit captionHovered(slot); });
+        connect(wordCaptions_[slot], &Caption::pressed, this,
+                [this, slot] { emit captionPressed(slot); });
+        connect(wordCaptions_[slot], &Caption::hovered, this,
+                [this, slot] { emit captionHovered(slot); });
     }
 }
 

@@ -1,4 +1,5 @@
 #include "AssetFiles.h"
+#include "Catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,37 @@ constexpr int Pcm = 1, ImaAdpcm = 0x11;
 
 std::vector<ExpectedBitmap> bitmapCatalogue()
 {
-    std::vector<ExpectedBitmap> all;
-    auto add = [&all](int first, int last, QSize size) {
-        for (int id = first; id <= last; ++id)
-            all.push_back({id, size});
+    const QSize icon(40, 40), face(90, 90), scene(300, 300);
+    std::vector<ExpectedBitmap> all = {
+        {Bitmap::StandingKittenMask, icon},
+        {Bitmap::StandingKittenImage, icon},
+        {Bitmap::WalkingKittenMask, icon},
+        {Bitmap::WalkingKittenImage, icon},
+        {Bitmap::WhirlTiltedSix, face},
+        {Bitmap::WhirlTiltedFour, face},
+        {Bitmap::EndScene, scene},
+        {Bitmap::CaterpillarScene, scene},
+        {Bitmap::BeeScene, scene},
+        {Bitmap::TadpoleButton, {100, 100}},
+        {Bitmap::TadpoleButtonHovered, {100, 100}},
+        {Bitmap::BeeButton, {98, 104}},
+        {Bitmap::BeeButtonHovered, {98, 104}},
+        {Bitmap::CaterpillarWithCap, {98, 116}},
+        {Bitmap::HelpButton, {50, 35}},
+        {Bitmap::HelpButtonHovered, {50, 35}},
     };
-    add(101, 108, {40, 40}), add(110, 117, {90, 90}), add(121, 124, {300, 300});
-    add(131, 132, {300, 300}), add(158, 159, {100, 100}), add(160, 161, {98, 104});
-    add(163, 163, {98, 116}), add(164, 165, {50, 35}), add(200, 231, {80, 80});
-    for (int large : {205, 209, 221, 222})
-        all[all.size() - 232 + large].size = QSize(90, 90);
+    for (SquareKind kind :
+         {SquareKind::Poem, SquareKind::Teaching, SquareKind::Quiz, SquareKind::Chance})
+        all.push_back({Bitmap::squareIcon(kind), icon});
+    for (int number = 1; number <= 6; ++number)
+        all.push_back({Bitmap::spinnerFace(number), face});
+    for (int level = 1; level <= LevelCount; ++level)
+        all.push_back({Bitmap::scene(level), scene});
+    // The pictures of 电脑, 钢琴, 扫帚 and 沙发 are larger.
+    for (int word = 0; word < 32; ++word) {
+        const bool large = word == 5 || word == 9 || word == 21 || word == 22;
+        all.push_back({Bitmap::wordPicture(word), large ? QSize(90, 90) : QSize(80, 80)});
+    }
     return all;
 }
 
@@ -37,17 +59,32 @@ struct ExpectedSound {
 
 std::vector<ExpectedSound> soundCatalogue()
 {
+    constexpr int Rate = 22050, HalfRate = 11025;
     std::vector<ExpectedSound> all = {
-        {101, 22050, 1, 8, 0.49}, {102, 44100, 2, 16, 0.25}, {103, 22050, 1, 8, 3.76},
-        {104, 22050, 1, 8, 3.16}, {105, 22050, 1, 8, 0.75},  {106, 22050, 1, 8, 2.5},
-        {107, 22050, 1, 8, 3.5},  {111, 22050, 1, 8, 1.7},   {112, 11025, 1, 8, 2.3},
-        {113, 22050, 1, 8, 1.75}, {114, 22050, 1, 8, 1.8},   {121, 22050, 1, 8, 12.6},
-        {122, 22050, 1, 8, 15.1}, {123, 22050, 1, 8, 14.6},  {124, 22050, 1, 8, 10.6},
-        {301, 11025, 1, 8, 14.3}, {302, 11025, 1, 8, 14.5},  {303, 11025, 1, 8, 10.5},
-        {304, 11025, 1, 8, 11.3}, {305, 11025, 1, 8, 14.1},  {900, 22050, 2, 4, 0.05},
+        {Sound::Whirl, Rate, 1, 8, 0.49},
+        {Sound::Step, 44100, 2, 16, 0.25},
+        {Sound::CaterpillarStory, Rate, 1, 8, 3.76},
+        {Sound::BeeStory, Rate, 1, 8, 3.16},
+        {Sound::RightAnswer, Rate, 1, 8, 0.75},
+        {Sound::QuizPassed, Rate, 1, 8, 2.5},
+        {Sound::QuizFailed, Rate, 1, 8, 3.5},
+        {Sound::announcement(SquareKind::Poem), Rate, 1, 8, 1.7},
+        {Sound::announcement(SquareKind::Teaching), HalfRate, 1, 8, 2.3},
+        {Sound::announcement(SquareKind::Quiz), Rate, 1, 8, 1.75},
+        {Sound::announcement(SquareKind::Chance), Rate, 1, 8, 1.8},
+        {Sound::narration(1), Rate, 1, 8, 12.6},
+        {Sound::narration(2), Rate, 1, 8, 15.1},
+        {Sound::narration(3), Rate, 1, 8, 14.6},
+        {Sound::EndNarration, Rate, 1, 8, 10.6},
+        {Sound::recitation(0), HalfRate, 1, 8, 14.3},
+        {Sound::recitation(1), HalfRate, 1, 8, 14.5},
+        {Sound::recitation(2), HalfRate, 1, 8, 10.5},
+        {Sound::recitation(3), HalfRate, 1, 8, 11.3},
+        {Sound::recitation(4), HalfRate, 1, 8, 14.1},
+        {Sound::Stop, Rate, 2, 4, 0.05},
     };
-    for (int id = 201; id <= 232; ++id)
-        all.push_back({id, 22050, 1, 8, 1.03, 0.34});
+    for (int word = 0; word < 32; ++word)
+        all.push_back({Sound::wordSound(word), Rate, 1, 8, 1.03, 0.34});
     return all;
 }
 
@@ -55,7 +92,8 @@ TEST(AssetCatalogue, everyBitmapIsAnUncompressed24BitBitmapOfItsSize)
 {
     for (const ExpectedBitmap &expected : bitmapCatalogue()) {
         SCOPED_TRACE(expected.id);
-        const auto info = readBitmapInfo(resourcePath(QStringLiteral("bitmaps/%1.bmp").arg(expected.id)));
+        const auto info =
+            readBitmapInfo(resourcePath(QStringLiteral("bitmaps/%1.bmp").arg(expected.id)));
         ASSERT_TRUE(info.has_value());
         EXPECT_EQ(info->width, expected.size.width());
         EXPECT_EQ(info->height, expected.size.height());
@@ -68,7 +106,8 @@ TEST(AssetCatalogue, everySoundHasItsFormatAndLength)
 {
     for (const ExpectedSound &expected : soundCatalogue()) {
         SCOPED_TRACE(expected.id);
-        const auto info = readWaveInfo(resourcePath(QStringLiteral("sounds/%1.wav").arg(expected.id)));
+        const auto info =
+            readWaveInfo(resourcePath(QStringLiteral("sounds/%1.wav").arg(expected.id)));
         ASSERT_TRUE(info.has_value());
         EXPECT_EQ(info->formatTag, expected.bits == 4 ? ImaAdpcm : Pcm);
         EXPECT_EQ(info->sampleRate, expected.sampleRate);

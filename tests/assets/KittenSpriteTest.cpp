@@ -1,22 +1,29 @@
+#include "Catalogue.h"
 #include "Resources.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include <utility>
+
 namespace {
 
-QImage frame(int id) { return Resources::bitmap(id).convertToFormat(QImage::Format_RGB32); }
+QImage frame(int id)
+{
+    return Resources::bitmap(id).convertToFormat(QImage::Format_RGB32);
+}
 
-class KittenSprite : public ::testing::TestWithParam<int> {};
+// A pose: its mask and its image.
+class KittenSprite : public ::testing::TestWithParam<std::pair<int, int>> {};
 
 // Painting the mask with AND and the image with XOR leaves exactly the kitten over any
 // background: white mask pixels keep the background (and the image is black there, so XOR
 // changes nothing), black mask pixels clear it for the image.
 TEST_P(KittenSprite, maskIsABlackSilhouetteOnWhiteAndImageIsBlackOutsideItSoAndThenXorIsExact)
 {
-    const QImage mask = frame(GetParam());
-    const QImage image = frame(GetParam() + 1);
+    const QImage mask = frame(GetParam().first);
+    const QImage image = frame(GetParam().second);
     ASSERT_EQ(mask.size(), QSize(40, 40));
     ASSERT_EQ(image.size(), QSize(40, 40));
     int figurePixels = 0;
@@ -34,6 +41,9 @@ TEST_P(KittenSprite, maskIsABlackSilhouetteOnWhiteAndImageIsBlackOutsideItSoAndT
     EXPECT_LT(figurePixels, 1400);
 }
 
-INSTANTIATE_TEST_SUITE_P(StandingAndWalking, KittenSprite, ::testing::Values(105, 107));
+INSTANTIATE_TEST_SUITE_P(
+    StandingAndWalking, KittenSprite,
+    ::testing::Values(std::pair{Bitmap::StandingKittenMask, Bitmap::StandingKittenImage},
+                      std::pair{Bitmap::WalkingKittenMask, Bitmap::WalkingKittenImage}));
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "AssetFiles.h"
+#include "Catalogue.h"
 #include "SoundMeter.h"
 
 #include <gtest/gtest.h>
@@ -13,33 +14,41 @@
 namespace {
 
 using namespace soundmeter;
+// A decoded sound file (the game's catalogue names its sounds in namespace Sound).
+using Recording = soundmeter::Sound;
 
 constexpr double SpeechDb = -18, SpeechToleranceDb = 1, JingleToleranceDb = 3, PeakDb = -1;
 constexpr double MaxOnset = 0.010, MaxEdgeDb = -30, PhraseGap = 0.1;
 
 std::vector<int> spokenSounds()
 {
-    std::vector<int> ids = {103, 104, 105, 106, 107, 111, 112, 113, 114, 121, 122, 123, 124};
-    for (int id = 201; id <= 232; ++id)
-        ids.push_back(id);
-    for (int id = 301; id <= 305; ++id)
-        ids.push_back(id);
+    std::vector<int> ids = {Sound::CaterpillarStory, Sound::BeeStory,   Sound::RightAnswer,
+                            Sound::QuizPassed,       Sound::QuizFailed, Sound::EndNarration};
+    for (SquareKind kind :
+         {SquareKind::Poem, SquareKind::Teaching, SquareKind::Quiz, SquareKind::Chance})
+        ids.push_back(Sound::announcement(kind));
+    for (int level = 1; level <= LevelCount; ++level)
+        ids.push_back(Sound::narration(level));
+    for (int word = 0; word < 32; ++word)
+        ids.push_back(Sound::wordSound(word));
+    for (int poem = 0; poem < Text::PoemCount; ++poem)
+        ids.push_back(Sound::recitation(poem));
     return ids;
 }
 
 // The right, passed and failed sounds open with a jingle, set apart by a pause.
 bool opensWithJingle(int id)
 {
-    return id >= 105 && id <= 107;
+    return id == Sound::RightAnswer || id == Sound::QuizPassed || id == Sound::QuizFailed;
 }
 
-Sound load(const QString &relative)
+Recording load(const QString &relative)
 {
     const auto sound = readWave(resourcePath(relative).toStdString());
-    return sound ? *sound : Sound{};
+    return sound ? *sound : Recording{};
 }
 
-Sound loadSound(int id)
+Recording loadSound(int id)
 {
     return load(QStringLiteral("sounds/%1.wav").arg(id));
 }
@@ -48,12 +57,12 @@ TEST(AssetSoundQuality, everySpokenSoundSpeaksAtOneLoudnessBelowThePeakLimit)
 {
     for (int id : spokenSounds()) {
         SCOPED_TRACE(id);
-        const Sound sound = loadSound(id);
+        const Recording sound = loadSound(id);
         const auto parts = audibleParts(sound, PhraseGap);
         ASSERT_GE(parts.size(), opensWithJingle(id) ? 2u : 1u);
-        Sound speech = sound;
+        Recording speech = sound;
         if (opensWithJingle(id)) {
-            const Sound jingle = slice(sound, parts[0].first, parts[0].second);
+            const Recording jingle = slice(sound, parts[0].first, parts[0].second);
             EXPECT_NEAR(activeLevelDb(analyse(jingle)), SpeechDb, JingleToleranceDb);
             speech = slice(sound, parts[1].first, int(sound.samples.size()));
         }
@@ -75,11 +84,11 @@ TEST(AssetSoundQuality, noSoundClicksWhereItMeetsSilence)
     std::vector<QString> files = {QStringLiteral("wav/step.wav")};
     for (int id : spokenSounds())
         files.push_back(QStringLiteral("sounds/%1.wav").arg(id));
-    for (int id : {101, 102})
+    for (int id : {Sound::Whirl, Sound::Step})
         files.push_back(QStringLiteral("sounds/%1.wav").arg(id));
     for (const QString &file : files) {
         SCOPED_TRACE(file.toStdString());
-        const Sound sound = load(file);
+        const Recording sound = load(file);
         ASSERT_FALSE(sound.samples.empty());
         EXPECT_LE(worstEdgeDb(sound), MaxEdgeDb);
     }
@@ -110,9 +119,11 @@ struct ToneTarget {
 TEST(AssetSoundQuality, tonesMoveFarEnoughForAChildToLearnThem)
 {
     const ToneTarget targets[] = {
-        {219, 0, "qi4 of 气球 falls", 8, 0},          {219, 1, "qiu2 of 气球 rises", 0, 4},
-        {225, 1, "tao4 of 手套 falls", 8, 0},         {201, 1, "fang2 of 厨房 rises", 0, 4},
-        {220, 1, "bi3 of 铅笔 dips and rises", 2, 4},
+        {Sound::wordSound(18), 0, "qi4 of 气球 falls", 8, 0},
+        {Sound::wordSound(18), 1, "qiu2 of 气球 rises", 0, 4},
+        {Sound::wordSound(24), 1, "tao4 of 手套 falls", 8, 0},
+        {Sound::wordSound(0), 1, "fang2 of 厨房 rises", 0, 4},
+        {Sound::wordSound(19), 1, "bi3 of 铅笔 dips and rises", 2, 4},
     };
     for (const ToneTarget &target : targets) {
         SCOPED_TRACE(target.what);

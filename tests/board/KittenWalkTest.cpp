@@ -25,7 +25,8 @@ TEST_F(KittenWalk, takesTwoTicksASquareShowingTheWalkingPoseFirstAndEntersOnTheT
                                                              .arg(square == 1 ? 4 : 2)});
         EXPECT_TRUE(platform.output.played.empty());
         game.onWalkTick();
-        EXPECT_EQ(view.kitten, (FakeView::Kitten{content().cellOf(square + 1), KittenPose::Standing}));
+        EXPECT_EQ(view.kitten,
+                  (FakeView::Kitten{content().cellOf(square + 1), KittenPose::Standing}));
         EXPECT_EQ(view.scene, Bitmap::scene(1));
         EXPECT_EQ(soundsPlayed(), std::vector<int>{Sound::Step});
         forgetSounds();
@@ -49,8 +50,8 @@ TEST_F(KittenWalk, pastTheLastSquareStartsTheNextLevelOnSquareOneWithoutEntering
     EXPECT_EQ(view.kitten, (FakeView::Kitten{content().cellOf(1), KittenPose::Standing}));
     EXPECT_EQ(view.scene, Bitmap::scene(2));
     // Three steps and the narration; the square the fourth step would reach is not announced.
-    EXPECT_EQ(soundsPlayed(), (std::vector<int>{Sound::Whirl, Sound::Step, Sound::Step,
-                                                 Sound::Step, Sound::narration(2)}));
+    EXPECT_EQ(soundsPlayed(), (std::vector<int>{Sound::Whirl, Sound::Step, Sound::Step, Sound::Step,
+                                                Sound::narration(2)}));
 }
 
 TEST_F(KittenWalk, pastTheLastSquareOfTheLastLevelShowsTheEndSceneWhichIgnoresEveryClick)

@@ -16,8 +16,8 @@ const Content &builtIn()
 
 TEST(ContentTrack, runsFromTheBottomLeftCornerAnticlockwiseAndLeavesSquareZeroOffTheBoard)
 {
-    const std::map<int, Cell> corners = {
-        {1, {0, 11}}, {12, {11, 11}}, {13, {11, 10}}, {23, {11, 0}}, {34, {0, 0}}, {43, {0, 9}}};
+    const std::map<int, Cell> corners = {{1, {0, 11}},  {12, {11, 11}}, {13, {11, 10}},
+                                         {23, {11, 0}}, {34, {0, 0}},   {43, {0, 9}}};
     for (const auto &[square, cell] : corners) {
         EXPECT_EQ(builtIn().cellOf(square), cell) << square;
         EXPECT_EQ(builtIn().squareAt(cell), square);
@@ -83,7 +83,8 @@ TEST(ContentDeathTest, aMalformedTextStopsTheProgramNamingIt)
          R"("7" is not a number from 0 to 4)"},
         {Text::squareTable(1), QString(level1).replace("0,0/4,1/2,1", "0,0/4,1/2,17"),
          R"("17" is not a number from 1 to 16)"},
-        {Text::squareTable(1), QString(level1).replace("0,0/4,1/2,1/2,2/3,1", "0,0/4,1/3,1/2,2/2,1"),
+        {Text::squareTable(1),
+         QString(level1).replace("0,0/4,1/2,1/2,2/3,1", "0,0/4,1/3,1/2,2/2,1"),
          "the quiz on square 2 has no teaching square before it"},
     };
     for (const Case &c : cases) {

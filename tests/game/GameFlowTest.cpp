@@ -18,11 +18,12 @@ TEST_F(GameFlow, everyLevelStartNarratesThenPaintsTheBoardAndArmsTheSpinnerLast)
     auto expectLevelStart = [&](int level) {
         const QString narration = QStringLiteral("sound %1 async").arg(Sound::narration(level));
         const qsizetype narrated = journal.indexOf(narration);
-        EXPECT_EQ(journal.entries.mid(narrated - 2, 3),
-                  (QStringList{"events", "stop", narration}));
-        EXPECT_EQ(journal.entries.value(narrated + 1), QStringLiteral("scene %1").arg(Bitmap::scene(level)));
+        EXPECT_EQ(journal.entries.mid(narrated - 2, 3), (QStringList{"events", "stop", narration}));
+        EXPECT_EQ(journal.entries.value(narrated + 1),
+                  QStringLiteral("scene %1").arg(Bitmap::scene(level)));
         EXPECT_EQ(view.icons.size(), 43u);
-        EXPECT_EQ(view.kitten, (FakeView::Kitten{content().cellOf(record.kittenSquare), KittenPose::Standing}));
+        EXPECT_EQ(view.kitten,
+                  (FakeView::Kitten{content().cellOf(record.kittenSquare), KittenPose::Standing}));
         EXPECT_TRUE(record.spinnerArmed);
         EXPECT_FALSE(armedWhilePainting);
         journal.clear();

@@ -64,7 +64,8 @@ TEST_F(WholeGame, playsFromStartUpThroughEveryLevelToTheEndScene)
     EXPECT_FALSE(failNextQuiz);
     for (int level = 2; level <= LevelCount; ++level)
         EXPECT_TRUE(heard(Sound::narration(level), PlayMode::Async)) << level;
-    for (int sound : {Sound::CaterpillarStory, Sound::BeeStory, Sound::QuizPassed, Sound::QuizFailed})
+    for (int sound :
+         {Sound::CaterpillarStory, Sound::BeeStory, Sound::QuizPassed, Sound::QuizFailed})
         EXPECT_TRUE(heard(sound, PlayMode::Sync)) << sound;
     EXPECT_TRUE(std::any_of(platform.output.played.begin(), platform.output.played.end(),
                             [](const PlayedSound &s) {

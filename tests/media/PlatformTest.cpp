@@ -34,8 +34,13 @@ TEST(RandomDraws, mapEveryDrawOntoAValueBelowTheLimit)
     };
     // Just below 1, r * 6 rounds up to 6 in single precision.
     const float highest = std::nextafter(1.0f, 0.0f);
-    for (Case c : {Case{0.0f, 6, 0}, {0.16f, 6, 0}, {0.17f, 6, 1}, {highest, 6, 5},
-                   {0.49f, 2, 0}, {0.5f, 2, 1}, {highest, 8, 7}}) {
+    for (Case c : {Case{0.0f, 6, 0},
+                   {0.16f, 6, 0},
+                   {0.17f, 6, 1},
+                   {highest, 6, 5},
+                   {0.49f, 2, 0},
+                   {0.5f, 2, 1},
+                   {highest, 8, 7}}) {
         FixedDraw platform(c.r);
         EXPECT_EQ(randomBelow(platform, c.n), c.expected) << c.r << " of " << c.n;
     }

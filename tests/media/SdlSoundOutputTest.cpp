@@ -13,8 +13,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-template <typename Action>
-Clock::duration timed(Action action)
+template <typename Action> Clock::duration timed(Action action)
 {
     const auto begin = Clock::now();
     action();

@@ -1,7 +1,7 @@
+#include "SoundPlayer.h"
 #include "Catalogue.h"
 #include "Resources.h"
 #include "SoundOutput.h"
-#include "SoundPlayer.h"
 
 #include <gtest/gtest.h>
 

@@ -15,19 +15,21 @@ TEST_F(PoemStage, showsThePoemOnTheClearedBoardWhileItIsRecitedThenGivesBoardAnd
     platform.output.duringSyncPlay = [&](int id) {
         if (id != recitation)
             return;
-        shownWhileRecited = view.poem && view.poem->title == content().poem(3).title &&
-                            view.scene == 0 && !record.spinnerArmed &&
-                            view.buttons[Button::Tadpole] ==
-                                FakeView::ButtonLook{Bitmap::CaterpillarWithCap, true};
+        shownWhileRecited =
+            view.poem && view.poem->title == content().poem(3).title && view.scene == 0 &&
+            !record.spinnerArmed &&
+            view.buttons[Button::Tadpole] == FakeView::ButtonLook{Bitmap::CaterpillarWithCap, true};
     };
     spinAndWalk(1);
     EXPECT_TRUE(shownWhileRecited);
     // The screen is brought up to date before the recitation holds the thread.
-    EXPECT_LT(journal.indexOf("repaint"), journal.indexOf(QStringLiteral("sound %1 sync").arg(recitation)));
+    EXPECT_LT(journal.indexOf("repaint"),
+              journal.indexOf(QStringLiteral("sound %1 sync").arg(recitation)));
     EXPECT_FALSE(view.poem.has_value());
     EXPECT_FALSE(view.buttons[Button::Tadpole].shown);
     EXPECT_EQ(view.scene, Bitmap::scene(2));
-    EXPECT_EQ(view.kitten, (FakeView::Kitten{content().cellOf(record.kittenSquare), KittenPose::Standing}));
+    EXPECT_EQ(view.kitten,
+              (FakeView::Kitten{content().cellOf(record.kittenSquare), KittenPose::Standing}));
     EXPECT_TRUE(record.spinnerArmed);
     EXPECT_EQ(record.stage, Stage::Poem);
     // The spin delay runs once more and finds no spin to start a walk for.

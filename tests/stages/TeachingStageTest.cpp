@@ -81,7 +81,8 @@ TEST_P(CaptionHover, showsWhatTheStageAndLevelAllowAndMovingStraightToAnotherCap
     game.onCaptionHovered(1);
     game.onCaptionHovered(2);
     for (int slot : {1, 2}) {
-        EXPECT_EQ(view.pictures[slot].shown, c.picture || (c.level == 1 && c.stage == SquareKind::Teaching));
+        EXPECT_EQ(view.pictures[slot].shown,
+                  c.picture || (c.level == 1 && c.stage == SquareKind::Teaching));
         EXPECT_EQ(view.captions[slot].red, c.red) << slot;
     }
     game.onBoardHovered();
@@ -91,13 +92,12 @@ TEST_P(CaptionHover, showsWhatTheStageAndLevelAllowAndMovingStraightToAnotherCap
     EXPECT_EQ(record.hoveredCaption, -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StagesAndLevels, CaptionHover,
-    ::testing::Values(HoverCase{SquareKind::Teaching, 1, false, false},
-                      HoverCase{SquareKind::Teaching, 2, true, true},
-                      HoverCase{SquareKind::Teaching, 3, false, false},
-                      HoverCase{SquareKind::Quiz, 1, true, true},
-                      HoverCase{SquareKind::Quiz, 2, false, true},
-                      HoverCase{SquareKind::Quiz, 3, false, true}));
+INSTANTIATE_TEST_SUITE_P(StagesAndLevels, CaptionHover,
+                         ::testing::Values(HoverCase{SquareKind::Teaching, 1, false, false},
+                                           HoverCase{SquareKind::Teaching, 2, true, true},
+                                           HoverCase{SquareKind::Teaching, 3, false, false},
+                                           HoverCase{SquareKind::Quiz, 1, true, true},
+                                           HoverCase{SquareKind::Quiz, 2, false, true},
+                                           HoverCase{SquareKind::Quiz, 3, false, true}));
 
 } // namespace

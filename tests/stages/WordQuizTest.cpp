@@ -60,8 +60,15 @@ TEST_P(WordQuiz, asksTheWordsInGroupOrderAndFourRightPressesPass)
     for (int k = 0; k < 4; ++k)
         game.onCaptionPressed(k);
     EXPECT_EQ(platform.output.played,
-              (std::vector<PlayedSound>{word(0), Right, word(1), Right, word(2), Right, word(3),
-                                        Right, {Sound::QuizPassed, PlayMode::Sync}}));
+              (std::vector<PlayedSound>{word(0),
+                                        Right,
+                                        word(1),
+                                        Right,
+                                        word(2),
+                                        Right,
+                                        word(3),
+                                        Right,
+                                        {Sound::QuizPassed, PlayMode::Sync}}));
     EXPECT_TRUE(record.spinnerArmed);
     EXPECT_TRUE(view.shownCaptions().empty());
     EXPECT_EQ(view.scene, Bitmap::scene(level()));
@@ -98,7 +105,8 @@ TEST_P(WordQuiz, theTadpoleRepeatsTheAskedWordAndShowsItsLookOnlyWhileTheQuizAsk
     open();
     game.onCaptionPressed(0);
     game.onTadpoleClicked();
-    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::wordSound(Asked[1]), PlayMode::Async}));
+    EXPECT_EQ(platform.output.played.back(),
+              (PlayedSound{Sound::wordSound(Asked[1]), PlayMode::Async}));
     game.onButtonHovered(Button::Tadpole, true);
     EXPECT_EQ(view.buttons[Button::Tadpole].picture, Bitmap::TadpoleButtonHovered);
     EXPECT_EQ(view.pointerHolder, Button::Tadpole);

@@ -81,5 +81,6 @@ void GameFixture::enter(int level, SquareKind kind, int index)
     const PlayedSound announcement{Sound::announcement(kind), PlayMode::Sync};
     auto &played = platform.output.played;
     played.erase(played.begin(), std::find(played.begin(), played.end(), announcement) + 1);
-    journal.entries.remove(0, journal.indexOf(QStringLiteral("sound %1 sync").arg(announcement.id)) + 1);
+    journal.entries.remove(
+        0, journal.indexOf(QStringLiteral("sound %1 sync").arg(announcement.id)) + 1);
 }

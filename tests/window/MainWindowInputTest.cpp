@@ -29,8 +29,7 @@ protected:
         platform.output.played.clear();
     }
 
-    template <typename T>
-    T *child(const char *name) const
+    template <typename T> T *child(const char *name) const
     {
         T *found = window.findChild<T *>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;

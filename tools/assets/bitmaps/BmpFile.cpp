@@ -11,19 +11,22 @@ constexpr int fileHeaderSize = 14;
 constexpr int infoHeaderSize = 40;
 constexpr quint32 pixelsPerMetre = 2835; // 72 dots per inch
 
-void appendLe16(QByteArray &out, quint16 value) {
+void appendLe16(QByteArray &out, quint16 value)
+{
     char bytes[2];
     qToLittleEndian(value, bytes);
     out.append(bytes, 2);
 }
 
-void appendLe32(QByteArray &out, quint32 value) {
+void appendLe32(QByteArray &out, quint32 value)
+{
     char bytes[4];
     qToLittleEndian(value, bytes);
     out.append(bytes, 4);
 }
 
-QByteArray headers(int width, int height, int imageBytes) {
+QByteArray headers(int width, int height, int imageBytes)
+{
     QByteArray out;
     out.append("BM", 2);
     appendLe32(out, fileHeaderSize + infoHeaderSize + imageBytes);
@@ -47,7 +50,8 @@ QByteArray headers(int width, int height, int imageBytes) {
 
 namespace BmpFile {
 
-bool write24Bit(const QImage &image, const QString &path) {
+bool write24Bit(const QImage &image, const QString &path)
+{
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const int rowBytes = (rgb.width() * 3 + 3) & ~3;
     QByteArray data = headers(rgb.width(), rgb.height(), rowBytes * rgb.height());

@@ -14,7 +14,8 @@ namespace {
 
 // A round, water-bubble plate behind a stage button's figure: it shows the child where to
 // click. Hovered, it brightens.
-void drawBubble(QPainter &p, QPointF centre, qreal radius, const QColor &colour, bool hovered) {
+void drawBubble(QPainter &p, QPointF centre, qreal radius, const QColor &colour, bool hovered)
+{
     if (hovered)
         PaintKit::glow(p, centre, radius + 4, QColor(255, 255, 230, 230));
     QRadialGradient fill(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 1.4);
@@ -31,7 +32,8 @@ void drawBubble(QPainter &p, QPointF centre, qreal radius, const QColor &colour,
 }
 
 // Curved lines coming from a mouth: the tadpole is speaking.
-void drawSoundWaves(QPainter &p, QPointF mouth, int count, const QColor &colour) {
+void drawSoundWaves(QPainter &p, QPointF mouth, int count, const QColor &colour)
+{
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < count; ++i) {
         const qreal r = 12 + 6 * i;
@@ -40,7 +42,8 @@ void drawSoundWaves(QPainter &p, QPointF mouth, int count, const QColor &colour)
     }
 }
 
-void drawHelpOval(QPainter &p, const QRectF &oval, bool hovered) {
+void drawHelpOval(QPainter &p, const QRectF &oval, bool hovered)
+{
     const QColor top = hovered ? QColor(255, 232, 130) : QColor(255, 196, 86);
     const QColor bottom = hovered ? QColor(255, 176, 60) : QColor(238, 128, 36);
     QLinearGradient fill(oval.topLeft(), oval.bottomLeft());
@@ -55,7 +58,8 @@ void drawHelpOval(QPainter &p, const QRectF &oval, bool hovered) {
                          oval.height() * 0.3));
 }
 
-void drawQuestionMark(QPainter &p, QPointF centre, qreal size) {
+void drawQuestionMark(QPainter &p, QPointF centre, qreal size)
+{
     QPainterPath mark;
     mark.addText(0, 0, PaintKit::boldFont(size), QStringLiteral("?"));
     p.save();
@@ -73,7 +77,8 @@ void drawQuestionMark(QPainter &p, QPointF centre, qreal size) {
 
 namespace ButtonPictures {
 
-QImage tadpole(bool hovered) {
+QImage tadpole(bool hovered)
+{
     QImage picture = PaintKit::canvas(100, 100, Palette::board);
     QPainter p(&picture);
     PaintKit::smooth(p);
@@ -89,7 +94,8 @@ QImage tadpole(bool hovered) {
     return picture;
 }
 
-QImage bee(bool hovered) {
+QImage bee(bool hovered)
+{
     QImage picture = PaintKit::canvas(98, 104, Palette::board);
     QPainter p(&picture);
     PaintKit::smooth(p);
@@ -106,7 +112,8 @@ QImage bee(bool hovered) {
     return picture;
 }
 
-QImage caterpillarWithCap() {
+QImage caterpillarWithCap()
+{
     QImage picture = PaintKit::canvas(98, 116, Palette::board);
     QPainter p(&picture);
     PaintKit::smooth(p);
@@ -118,7 +125,8 @@ QImage caterpillarWithCap() {
     return picture;
 }
 
-QImage help(bool hovered) {
+QImage help(bool hovered)
+{
     QImage picture = PaintKit::canvas(50, 35, Palette::window);
     QPainter p(&picture);
     PaintKit::smooth(p);

@@ -23,7 +23,8 @@ struct Placement {
     QRect cell;
 };
 
-QMap<int, QImage> readBitmaps(const QString &bmpDir) {
+QMap<int, QImage> readBitmaps(const QString &bmpDir)
+{
     QMap<int, QImage> bitmaps;
     const QDir dir(bmpDir);
     for (const QString &name : dir.entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
@@ -38,7 +39,8 @@ QMap<int, QImage> readBitmaps(const QString &bmpDir) {
 
 // Fills rows left to right, starting a new row when the next cell would pass the sheet's width;
 // each row is as tall as its tallest cell.
-std::vector<Placement> layOut(const QMap<int, QImage> &bitmaps) {
+std::vector<Placement> layOut(const QMap<int, QImage> &bitmaps)
+{
     std::vector<Placement> placements;
     QPoint corner(0, 0);
     int rowHeight = 0;
@@ -56,14 +58,16 @@ std::vector<Placement> layOut(const QMap<int, QImage> &bitmaps) {
     return placements;
 }
 
-QSize sheetSize(const std::vector<Placement> &placements) {
+QSize sheetSize(const std::vector<Placement> &placements)
+{
     QRect covered;
     for (const Placement &placement : placements)
         covered = covered.united(placement.cell);
     return covered.size();
 }
 
-void drawCell(QPainter &p, const Placement &placement) {
+void drawCell(QPainter &p, const Placement &placement)
+{
     const QRect cell = placement.cell;
     p.drawText(QRect(cell.left(), cell.top() + padding / 2, cell.width(), labelHeight),
                Qt::AlignCenter, QString::number(placement.number));
@@ -75,7 +79,8 @@ void drawCell(QPainter &p, const Placement &placement) {
 
 namespace ContactSheet {
 
-bool write(const QString &bmpDir, const QString &pngPath) {
+bool write(const QString &bmpDir, const QString &pngPath)
+{
     const QMap<int, QImage> bitmaps = readBitmaps(bmpDir);
     if (bitmaps.isEmpty())
         return false;

@@ -11,7 +11,8 @@
 
 namespace {
 
-QPainterPath leafOutline(qreal length, qreal width) {
+QPainterPath leafOutline(qreal length, qreal width)
+{
     const qreal w = width / 2;
     QPainterPath leaf(QPointF(0, 0));
     leaf.cubicTo(QPointF(length * 0.2, -w * 1.25), QPointF(length * 0.72, -w * 1.05),
@@ -20,7 +21,8 @@ QPainterPath leafOutline(qreal length, qreal width) {
     return leaf;
 }
 
-void drawVeins(QPainter &p, qreal length, qreal width, const QColor &colour) {
+void drawVeins(QPainter &p, qreal length, qreal width, const QColor &colour)
+{
     p.setPen(QPen(colour, qMax(0.6, width * 0.045), Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(0, 0), QPointF(length * 0.9, 0));
     p.setPen(QPen(colour, qMax(0.5, width * 0.025), Qt::SolidLine, Qt::RoundCap));
@@ -32,7 +34,8 @@ void drawVeins(QPainter &p, qreal length, qreal width, const QColor &colour) {
     }
 }
 
-QPainterPath tadpoleTail(QPointF headCentre, qreal radius, qreal wave) {
+QPainterPath tadpoleTail(QPointF headCentre, qreal radius, qreal wave)
+{
     // The tail follows a gentle S behind the head and narrows to a point.
     constexpr int steps = 24;
     const qreal length = radius * 2.1;
@@ -51,7 +54,8 @@ QPainterPath tadpoleTail(QPointF headCentre, qreal radius, qreal wave) {
     return tail;
 }
 
-void drawTadpoleMouth(QPainter &p, QPointF c, qreal r, bool open) {
+void drawTadpoleMouth(QPainter &p, QPointF c, qreal r, bool open)
+{
     if (open) {
         p.setPen(QPen(Palette::ink, r * 0.06));
         p.setBrush(QColor(150, 36, 52));
@@ -72,7 +76,8 @@ void drawTadpoleMouth(QPainter &p, QPointF c, qreal r, bool open) {
 namespace Figures {
 
 void drawLeaf(QPainter &p, QPointF base, QPointF tip, qreal width, const QColor &light,
-              const QColor &dark) {
+              const QColor &dark)
+{
     const QPointF along = tip - base;
     const qreal length = qSqrt(QPointF::dotProduct(along, along));
     p.save();
@@ -90,7 +95,8 @@ void drawLeaf(QPainter &p, QPointF base, QPointF tip, qreal width, const QColor 
     p.restore();
 }
 
-void drawTadpole(QPainter &p, QPointF headCentre, qreal radius, qreal wave, bool mouthOpen) {
+void drawTadpole(QPainter &p, QPointF headCentre, qreal radius, qreal wave, bool mouthOpen)
+{
     const QPointF c = headCentre;
     const qreal r = radius;
     p.save();
@@ -116,7 +122,8 @@ void drawTadpole(QPainter &p, QPointF headCentre, qreal radius, qreal wave, bool
     p.restore();
 }
 
-void drawMushroomHouse(QPainter &p, const QRectF &box) {
+void drawMushroomHouse(QPainter &p, const QRectF &box)
+{
     const qreal w = box.width(), h = box.height();
     const QPointF o = box.topLeft();
     p.save();

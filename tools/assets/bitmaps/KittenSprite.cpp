@@ -25,13 +25,15 @@ struct Stride {
     qreal nearFront, farFront, nearBack, farBack;
 };
 
-Stride strideOf(Pose pose) {
+Stride strideOf(Pose pose)
+{
     if (pose == Pose::Walking)
         return {-28, 18, 26, -20};
     return {0, 0, 0, 0};
 }
 
-void drawLeg(QPainter &p, QPointF hip, qreal angle, const QColor &colour) {
+void drawLeg(QPainter &p, QPointF hip, qreal angle, const QColor &colour)
+{
     p.save();
     p.translate(hip);
     p.rotate(angle);
@@ -42,7 +44,8 @@ void drawLeg(QPainter &p, QPointF hip, qreal angle, const QColor &colour) {
     p.restore();
 }
 
-void drawTail(QPainter &p, Pose pose) {
+void drawTail(QPainter &p, Pose pose)
+{
     const QPointF tip = pose == Pose::Walking ? QPointF(7.5, 6.5) : QPointF(4, 8);
     QPainterPath tail(QPointF(9, 23));
     tail.cubicTo(QPointF(3, 21), QPointF(1.5, 13), tip);
@@ -55,7 +58,8 @@ void drawTail(QPainter &p, Pose pose) {
     p.restore();
 }
 
-void drawBody(QPainter &p) {
+void drawBody(QPainter &p)
+{
     const QRectF body(6, 17.5, 23, 12.5);
     QPainterPath outline;
     outline.addEllipse(body);
@@ -72,7 +76,8 @@ void drawBody(QPainter &p) {
     p.restore();
 }
 
-void drawEars(QPainter &p) {
+void drawEars(QPainter &p)
+{
     const QPolygonF left{QPointF(20.2, 11), QPointF(21.2, 2.6), QPointF(27.2, 6.6)};
     const QPolygonF right{QPointF(28.8, 6.6), QPointF(34.8, 2.6), QPointF(35.8, 11)};
     p.setBrush(fur);
@@ -83,14 +88,16 @@ void drawEars(QPainter &p) {
     p.drawPolygon(QPolygonF{QPointF(30.4, 6.9), QPointF(33.6, 4.6), QPointF(34, 9.2)});
 }
 
-void drawEye(QPainter &p, QPointF centre) {
+void drawEye(QPainter &p, QPointF centre)
+{
     p.setBrush(Palette::ink);
     p.drawEllipse(centre, 1.55, 2.05);
     p.setBrush(Qt::white);
     p.drawEllipse(centre + QPointF(0.45, -0.7), 0.6, 0.6);
 }
 
-void drawFace(QPainter &p) {
+void drawFace(QPainter &p)
+{
     p.setBrush(fur);
     p.drawEllipse(QPointF(28, 14.8), 9, 8.6);
     p.setBrush(pale);
@@ -116,7 +123,8 @@ void drawFace(QPainter &p) {
 }
 
 // The kitten on a transparent 40 x 40 layer, without premultiplied alpha.
-QImage drawFigure(Pose pose) {
+QImage drawFigure(Pose pose)
+{
     QImage large = PaintKit::layer(spriteSize * detail, spriteSize * detail);
     QPainter p(&large);
     PaintKit::smooth(p);
@@ -146,7 +154,8 @@ QImage drawFigure(Pose pose) {
 
 // A pixel belongs to the kitten when it is at least half covered; the sprite pair has no
 // partial pixels, so the edge is decided here once for both frames.
-bool covered(QRgb pixel) {
+bool covered(QRgb pixel)
+{
     return qAlpha(pixel) >= 128;
 }
 
@@ -154,7 +163,8 @@ bool covered(QRgb pixel) {
 
 namespace KittenSprite {
 
-QImage mask(Pose pose) {
+QImage mask(Pose pose)
+{
     const QImage figure = drawFigure(pose);
     QImage result = PaintKit::canvas(spriteSize, spriteSize, Qt::white);
     for (int y = 0; y < spriteSize; ++y)
@@ -164,7 +174,8 @@ QImage mask(Pose pose) {
     return result;
 }
 
-QImage image(Pose pose) {
+QImage image(Pose pose)
+{
     const QImage figure = drawFigure(pose);
     QImage result = PaintKit::canvas(spriteSize, spriteSize, Qt::black);
     for (int y = 0; y < spriteSize; ++y)

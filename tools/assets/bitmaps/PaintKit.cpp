@@ -7,24 +7,28 @@
 
 namespace PaintKit {
 
-QImage canvas(int width, int height, const QColor &background) {
+QImage canvas(int width, int height, const QColor &background)
+{
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(background);
     return image;
 }
 
-QImage layer(int width, int height) {
+QImage layer(int width, int height)
+{
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-void smooth(QPainter &p) {
+void smooth(QPainter &p)
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-QImage outlined(const QImage &figure, const QColor &colour, qreal width) {
+QImage outlined(const QImage &figure, const QColor &colour, qreal width)
+{
     QImage shadow = figure;
     {
         QPainter tint(&shadow);
@@ -44,7 +48,8 @@ QImage outlined(const QImage &figure, const QColor &colour, qreal width) {
     return result;
 }
 
-void glow(QPainter &p, QPointF centre, qreal radius, const QColor &colour) {
+void glow(QPainter &p, QPointF centre, qreal radius, const QColor &colour)
+{
     QRadialGradient light(centre, radius);
     light.setColorAt(0, colour);
     QColor edge = colour;
@@ -57,7 +62,8 @@ void glow(QPainter &p, QPointF centre, qreal radius, const QColor &colour) {
     p.restore();
 }
 
-QFont boldFont(qreal pixelSize) {
+QFont boldFont(qreal pixelSize)
+{
     static const QString family = [] {
         const int id = QFontDatabase::addApplicationFont(
             "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
@@ -71,13 +77,15 @@ QFont boldFont(qreal pixelSize) {
     return font;
 }
 
-QColor mix(const QColor &a, const QColor &b, qreal t) {
+QColor mix(const QColor &a, const QColor &b, qreal t)
+{
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
                             a.greenF() + (b.greenF() - a.greenF()) * t,
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
-qreal Scatter::between(qreal low, qreal high) {
+qreal Scatter::between(qreal low, qreal high)
+{
     state = state * 1664525u + 1013904223u;
     return low + (high - low) * (state >> 8) / qreal(1u << 24);
 }

@@ -35,12 +35,12 @@ QColor mix(const QColor &a, const QColor &b, qreal t);
 // A fixed pseudo-random sequence (a 32-bit linear congruential generator), so scattered rain
 // drops, grass blades and dots land on the same pixels on every run and every machine.
 class Scatter {
-  public:
+public:
     explicit Scatter(quint32 seed) : state(seed) {}
     // The next number, uniform in [low, high).
     qreal between(qreal low, qreal high);
 
-  private:
+private:
     quint32 state;
 };
 

@@ -10,7 +10,8 @@
 
 namespace Backdrop {
 
-void sky(QPainter &p, const QColor &top, const QColor &bottom, qreal horizon) {
+void sky(QPainter &p, const QColor &top, const QColor &bottom, qreal horizon)
+{
     QLinearGradient fade(0, 0, 0, horizon);
     fade.setColorAt(0, top);
     fade.setColorAt(1, bottom);
@@ -18,7 +19,8 @@ void sky(QPainter &p, const QColor &top, const QColor &bottom, qreal horizon) {
 }
 
 void hill(QPainter &p, qreal crest, qreal swell, qreal phase, const QColor &top,
-          const QColor &bottom) {
+          const QColor &bottom)
+{
     QPainterPath band(QPointF(0, sceneSize));
     for (int x = 0; x <= sceneSize; x += 5) {
         const qreal wave = qSin(x / 55.0 + phase) + 0.5 * qSin(x / 23.0 + 2 * phase);
@@ -36,7 +38,8 @@ void hill(QPainter &p, qreal crest, qreal swell, qreal phase, const QColor &top,
     p.restore();
 }
 
-void grass(QPainter &p, qreal top, qreal bottom, int tufts, quint32 seed, const QColor &colour) {
+void grass(QPainter &p, qreal top, qreal bottom, int tufts, quint32 seed, const QColor &colour)
+{
     PaintKit::Scatter scatter(seed);
     p.save();
     p.setBrush(Qt::NoBrush);
@@ -54,7 +57,8 @@ void grass(QPainter &p, qreal top, qreal bottom, int tufts, quint32 seed, const 
     p.restore();
 }
 
-void cloud(QPainter &p, QPointF centre, qreal width, const QColor &colour) {
+void cloud(QPainter &p, QPointF centre, qreal width, const QColor &colour)
+{
     const qreal u = width / 10;
     QPainterPath puff;
     puff.setFillRule(Qt::WindingFill);
@@ -72,12 +76,14 @@ void cloud(QPainter &p, QPointF centre, qreal width, const QColor &colour) {
     p.restore();
 }
 
-void sun(QPainter &p, QPointF centre, qreal size) {
+void sun(QPainter &p, QPointF centre, qreal size)
+{
     PaintKit::glow(p, centre, size, QColor(255, 240, 150, 200));
     EmojiArt::drawEmoji(p, QStringLiteral("🌞"), centre, size);
 }
 
-void rain(QPainter &p, const QRectF &area, int drops, quint32 seed, const QPainterPath &shelter) {
+void rain(QPainter &p, const QRectF &area, int drops, quint32 seed, const QPainterPath &shelter)
+{
     PaintKit::Scatter scatter(seed);
     QPainterPath open;
     open.addRect(area);
@@ -94,7 +100,8 @@ void rain(QPainter &p, const QRectF &area, int drops, quint32 seed, const QPaint
     p.restore();
 }
 
-void puddle(QPainter &p, QPointF centre, qreal width) {
+void puddle(QPainter &p, QPointF centre, qreal width)
+{
     p.save();
     p.setPen(QPen(QColor(90, 130, 170), 1.2));
     p.setBrush(QColor(150, 190, 225));
@@ -106,7 +113,8 @@ void puddle(QPainter &p, QPointF centre, qreal width) {
     p.restore();
 }
 
-void rainbow(QPainter &p, QPointF centre, qreal radius, qreal bandWidth) {
+void rainbow(QPainter &p, QPointF centre, qreal radius, qreal bandWidth)
+{
     const QColor bands[] = {{240, 80, 80},   {250, 160, 60}, {250, 220, 80},
                             {110, 200, 100}, {90, 160, 235}, {160, 110, 220}};
     p.save();
@@ -121,7 +129,8 @@ void rainbow(QPainter &p, QPointF centre, qreal radius, qreal bandWidth) {
     p.restore();
 }
 
-void canopy(QPainter &p, quint32 seed) {
+void canopy(QPainter &p, quint32 seed)
+{
     PaintKit::Scatter scatter(seed);
     QPainterPath leaves;
     leaves.setFillRule(Qt::WindingFill);
@@ -140,7 +149,8 @@ void canopy(QPainter &p, quint32 seed) {
     p.restore();
 }
 
-void haze(QPainter &p, const QColor &colour, int alpha) {
+void haze(QPainter &p, const QColor &colour, int alpha)
+{
     QColor veil = colour;
     veil.setAlpha(alpha);
     p.fillRect(QRectF(0, 0, sceneSize, sceneSize), veil);

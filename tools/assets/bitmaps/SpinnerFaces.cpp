@@ -21,16 +21,19 @@ const QColor rainbow[] = {{238, 72, 72}, {250, 150, 40}, {250, 210, 50},
                           {90, 190, 80}, {60, 150, 235}, {160, 100, 215}};
 
 // Each number has its own hub colour, so a child can tell the faces apart by colour as well.
-QColor hubColour(int digit) {
+QColor hubColour(int digit)
+{
     return rainbow[(digit - 1) % 6];
 }
 
-QPointF onRing(qreal degrees) {
+QPointF onRing(qreal degrees)
+{
     const qreal a = qDegreesToRadians(degrees - 90);
     return centre + QPointF(ringRadius * qCos(a), ringRadius * qSin(a));
 }
 
-void drawPlate(QPainter &p) {
+void drawPlate(QPainter &p)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 28));
     p.drawEllipse(centre + QPointF(0, 1.5), 43.5, 43.5);
@@ -42,7 +45,8 @@ void drawPlate(QPainter &p) {
     p.drawEllipse(centre, 43, 43);
 }
 
-void drawDots(QPainter &p, qreal turnDegrees) {
+void drawDots(QPainter &p, qreal turnDegrees)
+{
     p.setPen(QPen(Palette::ink, 0.9));
     for (int i = 0; i < dotCount; ++i) {
         p.setBrush(rainbow[i % 6]);
@@ -51,7 +55,8 @@ void drawDots(QPainter &p, qreal turnDegrees) {
 }
 
 // Faint arcs trailing behind each dot, against the direction of the turn.
-void drawStreaks(QPainter &p, qreal turnDegrees, int direction) {
+void drawStreaks(QPainter &p, qreal turnDegrees, int direction)
+{
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < dotCount; ++i) {
         QColor trail = rainbow[i % 6];
@@ -65,7 +70,8 @@ void drawStreaks(QPainter &p, qreal turnDegrees, int direction) {
     }
 }
 
-void drawHub(QPainter &p, const QColor &colour) {
+void drawHub(QPainter &p, const QColor &colour)
+{
     QRadialGradient hub(centre + QPointF(-8, -9), hubRadius * 1.6);
     hub.setColorAt(0, colour.lighter(130));
     hub.setColorAt(1, colour);
@@ -77,7 +83,8 @@ void drawHub(QPainter &p, const QColor &colour) {
     p.drawEllipse(centre, hubRadius + 1.8, hubRadius + 1.8);
 }
 
-void drawDigit(QPainter &p, int digit, qreal tiltDegrees, int alpha) {
+void drawDigit(QPainter &p, int digit, qreal tiltDegrees, int alpha)
+{
     QPainterPath glyph;
     glyph.addText(0, 0, PaintKit::boldFont(46), QString::number(digit));
     const QRectF bounds = glyph.boundingRect();
@@ -102,7 +109,8 @@ void drawDigit(QPainter &p, int digit, qreal tiltDegrees, int alpha) {
 
 namespace SpinnerFaces {
 
-QImage face(int digit) {
+QImage face(int digit)
+{
     QImage dial = PaintKit::canvas(dialSize, dialSize, Palette::window);
     QPainter p(&dial);
     PaintKit::smooth(p);
@@ -113,7 +121,8 @@ QImage face(int digit) {
     return dial;
 }
 
-QImage whirl(int digit, int direction) {
+QImage whirl(int digit, int direction)
+{
     const qreal turn = direction * 360.0 / dotCount / 2;
     const qreal tilt = direction * 38.0;
     QImage dial = PaintKit::canvas(dialSize, dialSize, Palette::window);

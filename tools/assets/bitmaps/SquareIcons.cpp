@@ -13,7 +13,8 @@ namespace {
 constexpr int tileSize = 40;
 
 // One warm tile colour per kind, so the four kinds differ even before the figure is read.
-QColor tileColour(int kind) {
+QColor tileColour(int kind)
+{
     switch (kind) {
     case 1:
         return QColor(255, 226, 120); // poem: butter yellow
@@ -26,7 +27,8 @@ QColor tileColour(int kind) {
     }
 }
 
-void drawTile(QPainter &p, const QColor &colour) {
+void drawTile(QPainter &p, const QColor &colour)
+{
     QLinearGradient shade(0, 2, 0, tileSize - 2);
     shade.setColorAt(0, colour.lighter(112));
     shade.setColorAt(1, colour);
@@ -35,7 +37,8 @@ void drawTile(QPainter &p, const QColor &colour) {
     p.drawRoundedRect(QRectF(1.5, 1.5, tileSize - 3, tileSize - 3), 8, 8);
 }
 
-void drawFigure(QPainter &p, int kind) {
+void drawFigure(QPainter &p, int kind)
+{
     switch (kind) {
     case 1:
         Figures::drawMushroomHouse(p, QRectF(7, 6, 26, 28));
@@ -60,7 +63,8 @@ void drawFigure(QPainter &p, int kind) {
 
 namespace SquareIcons {
 
-QImage icon(int kind) {
+QImage icon(int kind)
+{
     QImage tile = PaintKit::canvas(tileSize, tileSize, Palette::board);
     QPainter p(&tile);
     PaintKit::smooth(p);

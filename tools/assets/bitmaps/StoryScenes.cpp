@@ -19,11 +19,13 @@ using EmojiArt::drawEmojiMirrored;
 const QColor rainCloud(128, 138, 158);
 const QColor brightCloud(255, 255, 255);
 
-QImage blankScene() {
+QImage blankScene()
+{
     return PaintKit::canvas(sceneSize, sceneSize, Qt::white);
 }
 
-void groundShadow(QPainter &p, QPointF centre, qreal width) {
+void groundShadow(QPainter &p, QPointF centre, qreal width)
+{
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 60, 20, 60));
@@ -31,11 +33,13 @@ void groundShadow(QPainter &p, QPointF centre, qreal width) {
     p.restore();
 }
 
-void sunnySky(QPainter &p) {
+void sunnySky(QPainter &p)
+{
     Backdrop::sky(p, QColor(104, 190, 245), QColor(214, 240, 255), 185);
 }
 
-void sunnyMeadow(QPainter &p, quint32 seed) {
+void sunnyMeadow(QPainter &p, quint32 seed)
+{
     Backdrop::cloud(p, QPointF(70, 48), 84, brightCloud);
     Backdrop::cloud(p, QPointF(168, 94), 54, brightCloud);
     Backdrop::hill(p, 172, 7, 0.4, QColor(170, 222, 112), QColor(120, 194, 88));
@@ -45,7 +49,8 @@ void sunnyMeadow(QPainter &p, quint32 seed) {
     Backdrop::grass(p, 210, 298, 46, seed, QColor(62, 140, 52));
 }
 
-void meadowFlowers(QPainter &p) {
+void meadowFlowers(QPainter &p)
+{
     drawEmoji(p, QStringLiteral("🌼"), QPointF(38, 252), 26);
     drawEmoji(p, QStringLiteral("🌷"), QPointF(262, 244), 30);
     drawEmoji(p, QStringLiteral("🌸"), QPointF(78, 284), 22);
@@ -53,7 +58,8 @@ void meadowFlowers(QPainter &p) {
     drawEmoji(p, QStringLiteral("🌷"), QPointF(20, 214), 18);
 }
 
-void rainyMeadow(QPainter &p, quint32 seed) {
+void rainyMeadow(QPainter &p, quint32 seed)
+{
     Backdrop::sky(p, QColor(92, 110, 146), QColor(172, 190, 212), 190);
     Backdrop::hill(p, 180, 7, 1.1, QColor(130, 176, 112), QColor(92, 146, 84));
     Backdrop::hill(p, 212, 5, 2.8, QColor(112, 172, 92), QColor(70, 128, 62));
@@ -62,14 +68,16 @@ void rainyMeadow(QPainter &p, quint32 seed) {
     Backdrop::puddle(p, QPointF(254, 282), 52);
 }
 
-void rainClouds(QPainter &p) {
+void rainClouds(QPainter &p)
+{
     Backdrop::cloud(p, QPointF(58, 34), 120, rainCloud);
     Backdrop::cloud(p, QPointF(262, 40), 110, rainCloud.lighter(108));
     Backdrop::cloud(p, QPointF(160, 22), 130, rainCloud.darker(108));
 }
 
 // Soft slanting light falling through gaps in the treetops.
-void sunbeams(QPainter &p) {
+void sunbeams(QPainter &p)
+{
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 235, 70));
@@ -80,7 +88,8 @@ void sunbeams(QPainter &p) {
     p.restore();
 }
 
-void forest(QPainter &p, quint32 seed) {
+void forest(QPainter &p, quint32 seed)
+{
     Backdrop::sky(p, QColor(160, 220, 196), QColor(232, 246, 206), 180);
     PaintKit::glow(p, QPointF(150, 40), 120, QColor(255, 250, 200, 170));
     sunbeams(p);
@@ -98,14 +107,16 @@ void forest(QPainter &p, quint32 seed) {
 }
 
 // The area under the big leaf of the rabbit's shelter: no rain falls there.
-QPainterPath leafShelter() {
+QPainterPath leafShelter()
+{
     QPainterPath dry;
     dry.addPolygon(QPolygonF{QPointF(44, 168), QPointF(120, 136), QPointF(206, 122),
                              QPointF(214, 300), QPointF(44, 300)});
     return dry;
 }
 
-void drawLeafUmbrella(QPainter &p) {
+void drawLeafUmbrella(QPainter &p)
+{
     QPainterPath stem(QPointF(214, 296));
     stem.quadTo(QPointF(228, 200), QPointF(200, 132));
     p.setPen(QPen(Palette::leafDark.darker(125), 6, Qt::SolidLine, Qt::RoundCap));
@@ -119,7 +130,8 @@ void drawLeafUmbrella(QPainter &p) {
         p.drawEllipse(drop, 2.6, 3.4);
 }
 
-void drawTreeWithBranch(QPainter &p) {
+void drawTreeWithBranch(QPainter &p)
+{
     QLinearGradient bark(266, 0, 306, 0);
     bark.setColorAt(0, QColor(140, 96, 60));
     bark.setColorAt(1, QColor(96, 62, 40));
@@ -150,7 +162,8 @@ void drawTreeWithBranch(QPainter &p) {
 
 namespace StoryScenes {
 
-QImage rabbitOnMeadow() {
+QImage rabbitOnMeadow()
+{
     QImage scene = blankScene();
     QPainter p(&scene);
     PaintKit::smooth(p);
@@ -164,7 +177,8 @@ QImage rabbitOnMeadow() {
     return scene;
 }
 
-QImage rabbitUnderLeaf() {
+QImage rabbitUnderLeaf()
+{
     QImage scene = blankScene();
     QPainter p(&scene);
     PaintKit::smooth(p);
@@ -177,7 +191,8 @@ QImage rabbitUnderLeaf() {
     return scene;
 }
 
-QImage birdInRain() {
+QImage birdInRain()
+{
     QImage scene = blankScene();
     QPainter p(&scene);
     PaintKit::smooth(p);
@@ -194,7 +209,8 @@ QImage birdInRain() {
     return scene;
 }
 
-QImage friendsInSunshine() {
+QImage friendsInSunshine()
+{
     QImage scene = blankScene();
     QPainter p(&scene);
     PaintKit::smooth(p);
@@ -211,7 +227,8 @@ QImage friendsInSunshine() {
     return scene;
 }
 
-QImage caterpillarInForest() {
+QImage caterpillarInForest()
+{
     QImage scene = blankScene();
     QPainter p(&scene);
     PaintKit::smooth(p);
@@ -223,7 +240,8 @@ QImage caterpillarInForest() {
     return scene;
 }
 
-QImage beeInForest() {
+QImage beeInForest()
+{
     QImage scene = blankScene();
     QPainter p(&scene);
     PaintKit::smooth(p);

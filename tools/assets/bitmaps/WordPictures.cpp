@@ -19,7 +19,8 @@ struct WordPictureRecipe {
     void (*draw)(QPainter &);
 };
 
-const std::array<WordPictureRecipe, 32> &recipes() {
+const std::array<WordPictureRecipe, 32> &recipes()
+{
     static const std::array<WordPictureRecipe, 32> table{{
         {80, Tint::lemon, drawKitchen},      // 0 厨房
         {80, Tint::sky, drawOvercoat},       // 1 大衣
@@ -59,7 +60,8 @@ const std::array<WordPictureRecipe, 32> &recipes() {
 
 } // namespace
 
-QImage drawWordPicture(int wordNumber) {
+QImage drawWordPicture(int wordNumber)
+{
     const WordPictureRecipe &recipe = recipes().at(static_cast<std::size_t>(wordNumber));
     QImage image(recipe.pixels, recipe.pixels, QImage::Format_RGB32);
     image.fill(boardBlue);

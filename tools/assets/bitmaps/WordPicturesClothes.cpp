@@ -8,7 +8,8 @@ namespace WordArt {
 namespace {
 
 // Vertical ribs across a knitted band (cuffs, hem), drawn in the band's own frame.
-void drawRibbing(QPainter &p, const QRectF &band, QColor colour) {
+void drawRibbing(QPainter &p, const QRectF &band, QColor colour)
+{
     drawRoundedBox(p, band, 2, colour, 1.0);
     p.save();
     p.setPen(QPen(colour.darker(130), 0.8));
@@ -23,11 +24,13 @@ constexpr qreal skirtWaist = 32, skirtHem = 68;
 constexpr qreal hemLeft = 12, hemRight = 88;
 constexpr int skirtFolds = 6;
 
-qreal hemFoldX(int i) {
+qreal hemFoldX(int i)
+{
     return hemLeft + (hemRight - hemLeft) * i / skirtFolds;
 }
 
-QPainterPath skirtShape() {
+QPainterPath skirtShape()
+{
     QPainterPath path(QPointF(33, skirtWaist));
     path.cubicTo(QPointF(26, 44), QPointF(16, 56), QPointF(hemLeft, skirtHem));
     for (int i = 0; i < skirtFolds; ++i)
@@ -38,7 +41,8 @@ QPainterPath skirtShape() {
     return path;
 }
 
-void drawSkirtFolds(QPainter &p) {
+void drawSkirtFolds(QPainter &p)
+{
     p.save();
     p.setClipPath(skirtShape());
     p.setPen(QPen(QColor(200, 60, 110), 1.1, Qt::SolidLine, Qt::RoundCap));
@@ -57,7 +61,8 @@ void drawSkirtFolds(QPainter &p) {
     p.restore();
 }
 
-void drawBow(QPainter &p, QPointF knot, QColor ribbon) {
+void drawBow(QPainter &p, QPointF knot, QColor ribbon)
+{
     const QColor edge = outlineFor(ribbon);
     fillOutlined(p, polygonPath({knot, knot + QPointF(-8, -5), knot + QPointF(-8, 5)}), ribbon,
                  edge, 1.0);
@@ -72,13 +77,15 @@ void drawBow(QPainter &p, QPointF knot, QColor ribbon) {
 
 const QColor sweaterRed(214, 62, 70);
 
-QPainterPath sweaterShape() {
+QPainterPath sweaterShape()
+{
     return polygonPath({QPointF(40, 16), QPointF(60, 16), QPointF(75, 21), QPointF(92, 62),
                         QPointF(80, 67), QPointF(71, 42), QPointF(71, 80), QPointF(29, 80),
                         QPointF(29, 42), QPointF(20, 67), QPointF(8, 62), QPointF(25, 21)});
 }
 
-void drawKnitStitches(QPainter &p) {
+void drawKnitStitches(QPainter &p)
+{
     p.save();
     p.setClipPath(sweaterShape());
     p.setPen(QPen(sweaterRed.darker(122), 0.8, Qt::SolidLine, Qt::RoundCap));
@@ -92,7 +99,8 @@ void drawKnitStitches(QPainter &p) {
 }
 
 // A cream band across the chest with a row of red hearts, the classic jumper pattern.
-void drawChestBand(QPainter &p) {
+void drawChestBand(QPainter &p)
+{
     p.save();
     p.setClipPath(sweaterShape());
     p.fillRect(QRectF(0, 44, 100, 12), QColor(255, 244, 225));
@@ -107,7 +115,8 @@ void drawChestBand(QPainter &p) {
     p.restore();
 }
 
-void drawSweaterTrim(QPainter &p) {
+void drawSweaterTrim(QPainter &p)
+{
     const QColor rib = sweaterRed.darker(112);
     drawRibbing(p, QRectF(29, 74, 42, 8), rib);
     for (const auto &[centre, angle] :
@@ -129,18 +138,21 @@ void drawSweaterTrim(QPainter &p) {
 
 const QColor coatCamel(196, 134, 70);
 
-QPainterPath coatBody() {
+QPainterPath coatBody()
+{
     return polygonPath({QPointF(41, 11), QPointF(59, 11), QPointF(70, 16), QPointF(71, 36),
                         QPointF(77, 93), QPointF(23, 93), QPointF(29, 36), QPointF(30, 16)});
 }
 
-QPainterPath coatSleeve(bool left) {
+QPainterPath coatSleeve(bool left)
+{
     const qreal s = left ? 1 : -1;
     const auto at = [s](qreal x, qreal y) { return QPointF(50 + s * (x - 50), y); };
     return polygonPath({at(30, 16), at(20, 21), at(12, 70), at(23, 72), at(30, 38)});
 }
 
-void drawCoatSleeves(QPainter &p) {
+void drawCoatSleeves(QPainter &p)
+{
     for (const bool left : {true, false}) {
         fillOutlined(p, coatSleeve(left), coatCamel.darker(108), coatCamel.darker(170));
         const qreal s = left ? 1 : -1;
@@ -152,7 +164,8 @@ void drawCoatSleeves(QPainter &p) {
     }
 }
 
-void drawCoatLapels(QPainter &p) {
+void drawCoatLapels(QPainter &p)
+{
     const QColor lapel = coatCamel.darker(118);
     fillOutlined(p,
                  polygonPath({QPointF(41, 11), QPointF(59, 11), QPointF(56, 16), QPointF(44, 16)}),
@@ -165,7 +178,8 @@ void drawCoatLapels(QPainter &p) {
                  lapel, coatCamel.darker(170), 1.0);
 }
 
-void drawCoatBelt(QPainter &p) {
+void drawCoatBelt(QPainter &p)
+{
     p.save();
     p.setClipPath(coatBody());
     p.fillRect(QRectF(0, 52, 100, 6), coatCamel.darker(125));
@@ -180,7 +194,8 @@ void drawCoatBelt(QPainter &p) {
     p.restore();
 }
 
-void drawCoatButtonsAndPockets(QPainter &p) {
+void drawCoatButtonsAndPockets(QPainter &p)
+{
     p.save();
     p.setPen(QPen(coatCamel.darker(170), 1.0));
     p.drawLine(QPointF(52, 42), QPointF(55, 93));
@@ -197,7 +212,8 @@ void drawCoatButtonsAndPockets(QPainter &p) {
 } // namespace
 
 // A pink flared short skirt with white polka dots, soft folds, a waistband and a bow.
-void drawShortSkirt(QPainter &p) {
+void drawShortSkirt(QPainter &p)
+{
     drawGroundShadow(p, QPointF(50, 86), 70);
     const QColor pink(255, 128, 170);
     fillOutlined(p, skirtShape(), pink, QColor(190, 60, 110), 1.3);
@@ -212,7 +228,8 @@ void drawShortSkirt(QPainter &p) {
 }
 
 // A red knitted jumper: stitches all over, a heart band, ribbed collar, cuffs and hem.
-void drawSweater(QPainter &p) {
+void drawSweater(QPainter &p)
+{
     drawGroundShadow(p, QPointF(50, 88), 60);
     fillOutlined(p, sweaterShape(), sweaterRed, sweaterRed.darker(160), 1.4);
     drawKnitStitches(p);
@@ -221,7 +238,8 @@ void drawSweater(QPainter &p) {
 }
 
 // A long camel overcoat: lapels, two rows of buttons, a belt with a buckle and pockets.
-void drawOvercoat(QPainter &p) {
+void drawOvercoat(QPainter &p)
+{
     drawGroundShadow(p, QPointF(50, 94), 62);
     drawCoatSleeves(p);
     fillOutlined(p, coatBody(), coatCamel, coatCamel.darker(170), 1.3);

@@ -14,18 +14,21 @@
 
 namespace {
 
-int usage() {
+int usage()
+{
     QTextStream(stderr) << "usage: draw-bitmaps OUTDIR\n"
                            "       draw-bitmaps --contact-sheet FILE.png [BMPDIR]\n";
     return 2;
 }
 
-int fail(const QString &message) {
+int fail(const QString &message)
+{
     QTextStream(stderr) << "draw-bitmaps: " << message << '\n';
     return 1;
 }
 
-int drawAll(const QString &outDir) {
+int drawAll(const QString &outDir)
+{
     if (!QDir().mkpath(outDir))
         return fail("cannot create " + outDir);
     for (const CatalogueEntry &entry : bitmapCatalogue()) {
@@ -41,7 +44,8 @@ int drawAll(const QString &outDir) {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 1 && !args[0].startsWith("--"))
