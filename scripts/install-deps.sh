@@ -9,7 +9,7 @@ packages=(
     g++ cmake make pkgconf
     qt6-base-dev qt6-qpa-plugins
     libsdl2-dev
-    googletest libgtest-dev
+    googletest libgtest-dev clang-format
     fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk
 )
 if [[ "${1:-}" == "--assets" ]]; then

@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         Entered{SquareKind::Poem, 1, QStringLiteral("poem 出塞")},
         Entered{SquareKind::Teaching, 2, QStringLiteral("show bee %1").arg(Bitmap::BeeButton)},
         Entered{SquareKind::Quiz, 1, QStringLiteral("show tadpole %1").arg(Bitmap::TadpoleButton)},
-        Entered{SquareKind::Chance, 2, QStringLiteral("scene %1").arg(Bitmap::CaterpillarScene)}));
+        Entered{SquareKind::Chance, 2, QStringLiteral("scene %1").arg(Bitmap::CaterpillarScene)}),
+    [](const auto &test) { return "Kind" + std::to_string(static_cast<int>(test.param.kind)); });
 
 } // namespace

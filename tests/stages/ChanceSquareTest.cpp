@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Chance{1, 7, 0, Bitmap::CaterpillarScene, Sound::CaterpillarStory, 4},
                       Chance{2, 9, 1, Bitmap::BeeScene, Sound::BeeStory, 13},
                       // Four forward from square 42 passes the last square: the level ends.
-                      Chance{1, 42, 1, Bitmap::BeeScene, Sound::BeeStory, 1}));
+                      Chance{1, 42, 1, Bitmap::BeeScene, Sound::BeeStory, 1}),
+    [](const auto &test) { return "Square" + std::to_string(test.param.square); });
 
 } // namespace

@@ -98,6 +98,11 @@ INSTANTIATE_TEST_SUITE_P(StagesAndLevels, CaptionHover,
                                            HoverCase{SquareKind::Teaching, 3, false, false},
                                            HoverCase{SquareKind::Quiz, 1, true, true},
                                            HoverCase{SquareKind::Quiz, 2, false, true},
-                                           HoverCase{SquareKind::Quiz, 3, false, true}));
+                                           HoverCase{SquareKind::Quiz, 3, false, true}),
+                         [](const auto &test) {
+                             return std::string(test.param.stage == SquareKind::Quiz ? "Quiz"
+                                                                                     : "Teaching") +
+                                    std::to_string(test.param.level);
+                         });
 
 } // namespace

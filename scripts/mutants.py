@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+"""Proves what the test suite catches: applies deliberate faults to a scratch copy of the
+sources, one at a time, rebuilds, runs the tests and reports which tests fail for each.
+Every fault must be caught; the script exits non-zero if one survives or no longer applies.
+
+    scripts/mutants.py [--only TEXT] [--keep DIR]
+
+It takes about half a minute a fault on two cores. It is not part of the test command.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+# (what the fault breaks, file, exact text, its replacement). The text must occur once.
+MUTANTS = [
+    ("the walking pose on the first tick of a step", "src/board/KittenWalk.cpp",
+     "board_.showWalkingPose();", "(void)0;"),
+    ("the walk ends on the tick after its last step", "src/board/KittenWalk.cpp",
+     "if (record_.squaresLeft <= 0) {", "if (record_.squaresLeft <= 1) {"),
+    ("passing square 43 advances the level", "src/game/Game.cpp",
+     "record_.level += 1;", "record_.level += 0;"),
+    ("the narration starts before the board is painted, after waiting events",
+     "src/game/Game.cpp",
+     "    sounds_.playAsync(Sound::narration(record_.level));\n    board_.redraw();\n",
+     "    board_.redraw();\n    sounds_.playAsync(Sound::narration(record_.level));\n"),
+    ("a board press during the first walk leaves one square", "src/game/Game.cpp",
+     "    record_.squaresLeft = 1;\n    spinner_.arm();", "    spinner_.arm();"),
+    ("a board press counts only before the level's first stage", "src/game/Game.cpp",
+     "record_.stage != Stage::None ||", "record_.stage == Stage::Quiz ||"),
+    ("the end scene ignores clicks", "src/game/Game.cpp",
+     "record_.stage != Stage::None || record_.gameOver()", "record_.stage != Stage::None"),
+    ("the help button releases the pointer", "src/game/Game.cpp",
+     "    view_.releasePointer();\n", ""),
+    ("the spinner draws 1 to 6", "src/board/Spinner.cpp",
+     "randomBelow(platform_, Faces) + 1", "randomBelow(platform_, Faces)"),
+    ("the spin delay after a poem starts no walk", "src/board/Spinner.cpp",
+     "if (record_.turn != TurnState::WaitingToWalk)", "if (false)"),
+    ("a square is announced before its stage opens", "src/board/SquareDispatch.cpp",
+     "    sounds_.playSync(Sound::announcement(square.kind));\n", ""),
+    ("the spinner stays disarmed during teaching", "src/stages/TeachingStage.cpp",
+     "record_.stage = Stage::Teaching;", "record_.stage = Stage::Teaching;\n    spinner_.arm();"),
+    ("teaching pictures show at level 1 only", "src/stages/TeachingStage.cpp",
+     "record_.level == 1;", "record_.level <= 2;"),
+    ("level-2 hover moving from one caption straight to another keeps the first",
+     "src/stages/CaptionHover.cpp", "record_.hoveredCaption = slot;",
+     "if (record_.hoveredCaption >= 0)\n            view_.setCaptionRed(record_.hoveredCaption, false);\n"
+     "        record_.hoveredCaption = slot;"),
+    ("a pressed caption turns red", "src/stages/Stages.cpp",
+     "    view_.setCaptionRed(slot, true);\n", ""),
+    ("the right caption is the asked index wherever it stands", "src/stages/WordQuiz.cpp",
+     "if (slot != record_.quizAnswered)", "if (slot != record_.quizOrder[record_.quizAnswered])"),
+    ("the words are asked in group order", "src/stages/WordQuiz.cpp",
+     "groupWord(group(), record_.quizAnswered)",
+     "groupWord(group(), record_.quizOrder[record_.quizAnswered])"),
+    ("the level-3 distractors are the next group", "src/stages/WordQuiz.cpp",
+     "group() + slot / Words", "group() + 2 * (slot / Words)"),
+    ("a level-1 quiz keeps the captions' height", "src/stages/WordQuiz.cpp",
+     "WordRow::captionLeft(column), std::nullopt);",
+     "WordRow::captionLeft(column), WordRow::CaptionTop);"),
+    ("the walk back after a failed quiz ends on the teaching square", "src/stages/WordQuiz.cpp",
+     "teachingSquare(record_.level, index),", "teachingSquare(record_.level, index) - 1,"),
+    ("a passed quiz arms the spinner", "src/stages/WordQuiz.cpp",
+     "        sounds_.playSync(Sound::QuizPassed);\n        spinner_.arm();",
+     "        sounds_.playSync(Sound::QuizPassed);"),
+    ("the tadpole's look follows the pointer only while the quiz asks", "src/stages/WordQuiz.cpp",
+     "    if (record_.tadpoleActive)\n        showHoverLook", "    showHoverLook"),
+    ("the poem is painted before its recitation holds the thread", "src/stages/PoemStage.cpp",
+     "    view_.repaintNow();\n", ""),
+    ("the caterpillar sends the kitten three squares back", "src/stages/ChanceSquare.cpp",
+     "walk_.start(3, Direction::Backward);", "walk_.start(2, Direction::Backward);"),
+    ("stop before the playing sound's bytes are replaced", "src/media/SoundPlayer.cpp",
+     "    // The output may still be reading the buffer that is about to be replaced.\n"
+     "    output_.stop();\n", ""),
+    ("hover edges are inclusive", "src/ui/PictureButton.cpp",
+     "at.x() <= width() && at.y() >= 0 && at.y() <= height()",
+     "at.x() < width() && at.y() >= 0 && at.y() < height()"),
+    ("the kitten's mask is ANDed in", "src/ui/BoardCanvas.cpp",
+     "RasterOp_SourceAndDestination", "RasterOp_SourceOrDestination"),
+    ("the walking pose paints the walking frames", "src/ui/GameScreen.cpp",
+     "Standing ? 0 : 2", "Standing ? 0 : 0"),
+]
+
+
+def run(command, cwd, log=None):
+    return subprocess.run(command, cwd=cwd, stdout=log or subprocess.DEVNULL,
+                          stderr=subprocess.STDOUT, text=True)
+
+
+def failing_tests(build):
+    result = subprocess.run(["ctest", "--test-dir", build, "-j2", "--timeout", "120"],
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    return re.findall(r"^\s*\d+ - (.+) \([^)]*\)$", result.stdout, re.MULTILINE)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--only", help="run only the faults whose description contains TEXT")
+    parser.add_argument("--keep", help="build in DIR and keep it (faster next time)")
+    options = parser.parse_args()
+
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    scratch = options.keep or tempfile.mkdtemp(prefix="hk-mutants-")
+    source, build = os.path.join(scratch, "source"), os.path.join(scratch, "build")
+    files = subprocess.run(["git", "ls-files"], cwd=root, stdout=subprocess.PIPE,
+                           text=True, check=True).stdout.split()
+    for name in files:
+        target = os.path.join(source, name)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        with open(os.path.join(root, name), "rb") as new:
+            content = new.read()
+        if not os.path.exists(target) or open(target, "rb").read() != content:
+            shutil.copy2(os.path.join(root, name), target)
+    print(f"building the unchanged sources in {build} ...", flush=True)
+    if run(["cmake", "-S", source, "-B", build], root).returncode or \
+            run(["cmake", "--build", build, "-j2"], root).returncode:
+        sys.exit("the unchanged sources do not build")
+    if failing_tests(build):
+        sys.exit("the unchanged sources fail their tests")
+
+    survivors = 0
+    chosen = [m for m in MUTANTS if not options.only or options.only in m[0]]
+    for number, (what, path, text, replacement) in enumerate(chosen, 1):
+        file = os.path.join(source, path)
+        original = open(file, encoding="utf-8").read()
+        if original.count(text) != 1:
+            print(f"{number:2}. {what}: DOES NOT APPLY ({path})")
+            survivors += 1
+            continue
+        open(file, "w", encoding="utf-8").write(original.replace(text, replacement))
+        try:
+            if run(["cmake", "--build", build, "-j2"], root).returncode:
+                verdict = "caught: does not build"
+            else:
+                failed = failing_tests(build)
+                verdict = f"caught by {len(failed)}: " + ", ".join(failed[:3]) if failed else "SURVIVED"
+        finally:
+            open(file, "w", encoding="utf-8").write(original)
+        survivors += verdict == "SURVIVED"
+        print(f"{number:2}. {what}: {verdict}", flush=True)
+    run(["cmake", "--build", build, "-j2"], root)
+    if not options.keep:
+        shutil.rmtree(scratch)
+    print(f"{len(chosen) - survivors} of {len(chosen)} faults caught")
+    sys.exit(1 if survivors else 0)
+
+
+if __name__ == "__main__":
+    main()
