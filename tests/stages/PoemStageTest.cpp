@@ -23,8 +23,9 @@ TEST_F(PoemStage, showsThePoemOnTheClearedBoardWhileItIsRecitedThenGivesBoardAnd
     spinAndWalk(1);
     EXPECT_TRUE(shownWhileRecited);
     // The screen is brought up to date before the recitation holds the thread.
-    EXPECT_LT(journal.indexOf("repaint"),
-              journal.indexOf(QStringLiteral("sound %1 sync").arg(recitation)));
+    const qsizetype repainted = journal.indexOf("repaint");
+    EXPECT_GE(repainted, 0);
+    EXPECT_LT(repainted, journal.indexOf(QStringLiteral("sound %1 sync").arg(recitation)));
     EXPECT_FALSE(view.poem.has_value());
     EXPECT_FALSE(view.buttons[Button::Tadpole].shown);
     EXPECT_EQ(view.scene, Bitmap::scene(2));
