@@ -7,7 +7,8 @@
 // program spells a resource number.
 //
 // Levels run from 1 to LevelCount; each has its own scene, narration and square table. A new
-// level needs those three resources and nothing but this count changed here.
+// level needs those three resources, LevelCount raised, and the end scene and narration, whose
+// numbers follow the levels', moved up.
 
 constexpr int LevelCount = 3;
 
