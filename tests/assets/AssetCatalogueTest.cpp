@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QSize>
+
+#include <cstdlib>
 
 #include <vector>
 
@@ -99,6 +102,47 @@ TEST(AssetCatalogue, everyBitmapIsAnUncompressed24BitBitmapOfItsSize)
         EXPECT_EQ(info->height, expected.size.height());
         EXPECT_EQ(info->bitsPerPixel, 24);
         EXPECT_EQ(info->compression, 0);
+    }
+}
+
+// How far apart two pictures of one size look, seen from afar: the mean difference of their
+// colour channels, 0 to 255, once both are shrunk to a quarter of their width and height, so
+// the finer drawing of a sharper variant does not count, only what it shows and where.
+double distanceFromAfar(const QImage &a, const QImage &b)
+{
+    const QSize far = a.size() / 4;
+    const QImage x = a.scaled(far, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.scaled(far, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < far.height(); ++row) {
+        for (int column = 0; column < far.width(); ++column) {
+            const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * far.width() * far.height());
+}
+
+// The variants for sharp screens are the same pictures with finer detail: twice and three
+// times the pixels, showing what the bitmap shows where it shows it. (The closest two different
+// pictures, the spinner faces 2 and 3, are 9 apart from afar; a variant, at most 5.)
+TEST(AssetCatalogue, everyBitmapIsDrawnAgainAtTwiceAndThreeTimesItsSizeShowingTheSamePicture)
+{
+    for (const ExpectedBitmap &expected : bitmapCatalogue()) {
+        const QImage designed(resourcePath(QStringLiteral("bitmaps/%1.bmp").arg(expected.id)));
+        for (int scale : {2, 3}) {
+            SCOPED_TRACE(QStringLiteral("%1@%2x").arg(expected.id).arg(scale).toStdString());
+            const QImage variant(
+                resourcePath(QStringLiteral("bitmaps/%1@%2x.png").arg(expected.id).arg(scale)));
+            ASSERT_EQ(variant.size(), expected.size * scale);
+            EXPECT_LT(distanceFromAfar(variant.scaled(designed.size(), Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation),
+                                       designed),
+                      7);
+        }
     }
 }
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Regenerates every asset of the game, deterministically, from the sources under tools/assets/:
 #
-#   resources/bitmaps/NNN.bmp   drawn by the bitmap generator (tools/assets/bitmaps/)
+#   resources/bitmaps/NNN.bmp   drawn by the bitmap generator (tools/assets/bitmaps/), with
+#                               NNN@2x.png and NNN@3x.png, the same pictures for sharp screens
+#   resources/icon/SIZE.png     the program's icon, by the same generator
 #   resources/sounds/NNN.wav    spoken and synthesised by tools/assets/sounds/generate.sh
 #   resources/wav/step.wav      likewise
 #
@@ -21,7 +23,8 @@ build="$root/build-assets"
 cmake -S "$here/bitmaps" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --parallel
 QT_QPA_PLATFORM=offscreen "$build/draw-bitmaps" "$root/resources/bitmaps"
-echo "bitmaps written to resources/bitmaps/"
+QT_QPA_PLATFORM=offscreen "$build/draw-bitmaps" --app-icon "$root/resources/icon"
+echo "bitmaps written to resources/bitmaps/, the icon to resources/icon/"
 
 if [[ -x "$here/sounds/generate.sh" ]]; then
   "$here/sounds/generate.sh"

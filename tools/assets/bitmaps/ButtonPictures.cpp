@@ -77,9 +77,9 @@ void drawQuestionMark(QPainter &p, QPointF centre, qreal size)
 
 namespace ButtonPictures {
 
-QImage tadpole(bool hovered)
+QImage tadpole(bool hovered, int scale)
 {
-    QImage picture = PaintKit::canvas(100, 100, Palette::board);
+    QImage picture = PaintKit::canvas(100, 100, Palette::board, scale);
     QPainter p(&picture);
     PaintKit::smooth(p);
     drawBubble(p, QPointF(50, 50), 46, QColor(214, 242, 255), hovered);
@@ -94,9 +94,9 @@ QImage tadpole(bool hovered)
     return picture;
 }
 
-QImage bee(bool hovered)
+QImage bee(bool hovered, int scale)
 {
-    QImage picture = PaintKit::canvas(98, 104, Palette::board);
+    QImage picture = PaintKit::canvas(98, 104, Palette::board, scale);
     QPainter p(&picture);
     PaintKit::smooth(p);
     drawBubble(p, QPointF(49, 52), 46, QColor(255, 246, 196), hovered);
@@ -112,9 +112,9 @@ QImage bee(bool hovered)
     return picture;
 }
 
-QImage caterpillarWithCap()
+QImage caterpillarWithCap(int scale)
 {
-    QImage picture = PaintKit::canvas(98, 116, Palette::board);
+    QImage picture = PaintKit::canvas(98, 116, Palette::board, scale);
     QPainter p(&picture);
     PaintKit::smooth(p);
     p.setPen(Qt::NoPen);
@@ -125,9 +125,9 @@ QImage caterpillarWithCap()
     return picture;
 }
 
-QImage help(bool hovered)
+QImage help(bool hovered, int scale)
 {
-    QImage picture = PaintKit::canvas(50, 35, Palette::window);
+    QImage picture = PaintKit::canvas(50, 35, Palette::window, scale);
     QPainter p(&picture);
     PaintKit::smooth(p);
     if (hovered)

@@ -41,6 +41,66 @@ QRect visibleBounds(const QImage &image)
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The mean of the premultiplied channels over a (2 radius + 1) square around each pixel.
+QImage boxBlurred(const QImage &image, int radius)
+{
+    QImage result(image.size(), image.format());
+    const int w = image.width(), h = image.height();
+    for (int y = 0; y < h; ++y) {
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            int sum[4] = {0, 0, 0, 0}, count = 0;
+            for (int dy = -radius; dy <= radius; ++dy) {
+                const int yy = qBound(0, y + dy, h - 1);
+                const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(yy));
+                for (int dx = -radius; dx <= radius; ++dx) {
+                    const QRgb p = row[qBound(0, x + dx, w - 1)];
+                    sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p), sum[3] += qAlpha(p);
+                    ++count;
+                }
+            }
+            out[x] = qRgba(sum[0] / count, sum[1] / count, sum[2] / count, sum[3] / count);
+        }
+    }
+    return result;
+}
+
+// An enlarged glyph with its edges brought back to about a pixel's width (an unsharp mask as
+// wide as the enlargement spread them), colour and outline alike.
+QImage sharpened(const QImage &enlarged, qreal enlargement)
+{
+    const QImage image = enlarged.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage blurred = boxBlurred(image, qMax(1, qRound(enlargement / 2)));
+    QImage result(image.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const auto *soft = reinterpret_cast<const QRgb *>(blurred.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            auto lift = [](int value, int blur) { return qBound(0, 2 * value - blur, 255); };
+            const int alpha = lift(qAlpha(in[x]), qAlpha(soft[x]));
+            // Premultiplied colour never exceeds its alpha.
+            out[x] = qRgba(qMin(lift(qRed(in[x]), qRed(soft[x])), alpha),
+                           qMin(lift(qGreen(in[x]), qGreen(soft[x])), alpha),
+                           qMin(lift(qBlue(in[x]), qBlue(soft[x])), alpha), alpha);
+        }
+    }
+    return result;
+}
+
+// The glyph fitted for the painter. The finer variants of the pictures need emoji larger than
+// the font's bitmaps, so there the enlarged glyph's edges are sharpened again; the designed
+// pictures stay as they were first drawn.
+QImage glyphFor(const QPainter &p, const QString &emoji, qreal size)
+{
+    const qreal devicePixels = size * EmojiArt::deviceScale(p);
+    const QImage fitted = EmojiArt::fittedGlyph(emoji, devicePixels);
+    const QImage glyph = EmojiArt::emojiGlyph(emoji);
+    const qreal enlargement = devicePixels / qMax(glyph.width(), glyph.height());
+    const bool finerVariant = p.device()->devicePixelRatio() > 1;
+    return finerVariant && enlargement > 1 ? sharpened(fitted, enlargement) : fitted;
+}
+
 } // namespace
 
 namespace EmojiArt {
@@ -93,13 +153,13 @@ QImage renderEmoji(const QString &emoji, int size)
 
 void drawEmoji(QPainter &p, const QString &emoji, QPointF centre, qreal size, qreal rotationDegrees)
 {
-    drawDeviceImage(p, fittedGlyph(emoji, size * deviceScale(p)), centre, rotationDegrees);
+    drawDeviceImage(p, glyphFor(p, emoji, size), centre, rotationDegrees);
 }
 
 void drawEmojiMirrored(QPainter &p, const QString &emoji, QPointF centre, qreal size,
                        qreal rotationDegrees)
 {
-    const QImage glyph = fittedGlyph(emoji, size * deviceScale(p)).mirrored(true, false);
+    const QImage glyph = glyphFor(p, emoji, size).mirrored(true, false);
     drawDeviceImage(p, glyph, centre, rotationDegrees);
 }
 

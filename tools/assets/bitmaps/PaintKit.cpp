@@ -7,9 +7,10 @@
 
 namespace PaintKit {
 
-QImage canvas(int width, int height, const QColor &background)
+QImage canvas(int width, int height, const QColor &background, int scale)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(background);
     return image;
 }

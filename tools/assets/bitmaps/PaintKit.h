@@ -11,8 +11,10 @@ class QPainter;
 // outlines, soft glows, the bold font of digits and marks, and a repeatable scatter of points.
 namespace PaintKit {
 
-// An opaque RGB32 picture filled with background; every bitmap starts from one of these.
-QImage canvas(int width, int height, const QColor &background);
+// An opaque RGB32 picture filled with background; every bitmap starts from one of these. At a
+// scale above 1 it has scale times the pixels in each direction and that device pixel ratio, so
+// a painter on it still draws in width x height units, only finer.
+QImage canvas(int width, int height, const QColor &background, int scale = 1);
 
 // A fully transparent ARGB32 premultiplied layer for composing a figure before outlining it.
 QImage layer(int width, int height);

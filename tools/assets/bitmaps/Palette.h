@@ -17,5 +17,10 @@ inline const QColor grassLight{140, 212, 90};
 inline const QColor grassDark{76, 160, 62};
 inline const QColor leafLight{126, 200, 80};
 inline const QColor leafDark{52, 140, 60};
+// The kitten's orange tabby coat, as the board's sprite and the program's icon show it.
+inline const QColor kittenFur{255, 167, 60};
+inline const QColor kittenStripe{214, 106, 30};
+inline const QColor kittenPale{255, 238, 206};
+inline const QColor kittenPink{255, 158, 168};
 
 } // namespace Palette

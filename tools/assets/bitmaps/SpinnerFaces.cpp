@@ -109,9 +109,9 @@ void drawDigit(QPainter &p, int digit, qreal tiltDegrees, int alpha)
 
 namespace SpinnerFaces {
 
-QImage face(int digit)
+QImage face(int digit, int scale)
 {
-    QImage dial = PaintKit::canvas(dialSize, dialSize, Palette::window);
+    QImage dial = PaintKit::canvas(dialSize, dialSize, Palette::window, scale);
     QPainter p(&dial);
     PaintKit::smooth(p);
     drawPlate(p);
@@ -121,11 +121,11 @@ QImage face(int digit)
     return dial;
 }
 
-QImage whirl(int digit, int direction)
+QImage whirl(int digit, int direction, int scale)
 {
     const qreal turn = direction * 360.0 / dotCount / 2;
     const qreal tilt = direction * 38.0;
-    QImage dial = PaintKit::canvas(dialSize, dialSize, Palette::window);
+    QImage dial = PaintKit::canvas(dialSize, dialSize, Palette::window, scale);
     QPainter p(&dial);
     PaintKit::smooth(p);
     drawPlate(p);

@@ -63,9 +63,9 @@ void drawFigure(QPainter &p, int kind)
 
 namespace SquareIcons {
 
-QImage icon(int kind)
+QImage icon(int kind, int scale)
 {
-    QImage tile = PaintKit::canvas(tileSize, tileSize, Palette::board);
+    QImage tile = PaintKit::canvas(tileSize, tileSize, Palette::board, scale);
     QPainter p(&tile);
     PaintKit::smooth(p);
     drawTile(p, tileColour(kind));

@@ -6,7 +6,8 @@
 // in a warm colour of its own with the figure on it, its corners in the board's colour.
 namespace SquareIcons {
 
-// kind 1: poem (a mushroom house), 2: teaching (a bee), 3: test (a tadpole), 4: event (a leaf).
-QImage icon(int kind);
+// kind 1: poem (a mushroom house), 2: teaching (a bee), 3: test (a tadpole), 4: event (a leaf),
+// at scale times the pixels.
+QImage icon(int kind, int scale);
 
 } // namespace SquareIcons

@@ -19,9 +19,9 @@ using EmojiArt::drawEmojiMirrored;
 const QColor rainCloud(128, 138, 158);
 const QColor brightCloud(255, 255, 255);
 
-QImage blankScene()
+QImage blankScene(int scale)
 {
-    return PaintKit::canvas(sceneSize, sceneSize, Qt::white);
+    return PaintKit::canvas(sceneSize, sceneSize, Qt::white, scale);
 }
 
 void groundShadow(QPainter &p, QPointF centre, qreal width)
@@ -162,9 +162,9 @@ void drawTreeWithBranch(QPainter &p)
 
 namespace StoryScenes {
 
-QImage rabbitOnMeadow()
+QImage rabbitOnMeadow(int scale)
 {
-    QImage scene = blankScene();
+    QImage scene = blankScene(scale);
     QPainter p(&scene);
     PaintKit::smooth(p);
     sunnySky(p);
@@ -177,9 +177,9 @@ QImage rabbitOnMeadow()
     return scene;
 }
 
-QImage rabbitUnderLeaf()
+QImage rabbitUnderLeaf(int scale)
 {
-    QImage scene = blankScene();
+    QImage scene = blankScene(scale);
     QPainter p(&scene);
     PaintKit::smooth(p);
     rainyMeadow(p, 122);
@@ -191,9 +191,9 @@ QImage rabbitUnderLeaf()
     return scene;
 }
 
-QImage birdInRain()
+QImage birdInRain(int scale)
 {
-    QImage scene = blankScene();
+    QImage scene = blankScene(scale);
     QPainter p(&scene);
     PaintKit::smooth(p);
     rainyMeadow(p, 123);
@@ -209,9 +209,9 @@ QImage birdInRain()
     return scene;
 }
 
-QImage friendsInSunshine()
+QImage friendsInSunshine(int scale)
 {
-    QImage scene = blankScene();
+    QImage scene = blankScene(scale);
     QPainter p(&scene);
     PaintKit::smooth(p);
     sunnySky(p);
@@ -227,9 +227,9 @@ QImage friendsInSunshine()
     return scene;
 }
 
-QImage caterpillarInForest()
+QImage caterpillarInForest(int scale)
 {
-    QImage scene = blankScene();
+    QImage scene = blankScene(scale);
     QPainter p(&scene);
     PaintKit::smooth(p);
     forest(p, 131);
@@ -240,9 +240,9 @@ QImage caterpillarInForest()
     return scene;
 }
 
-QImage beeInForest()
+QImage beeInForest(int scale)
 {
-    QImage scene = blankScene();
+    QImage scene = blankScene(scale);
     QPainter p(&scene);
     PaintKit::smooth(p);
     forest(p, 132);

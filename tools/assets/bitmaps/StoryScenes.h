@@ -5,14 +5,14 @@
 // The 300 x 300 pictures painted in the middle of the board: the three level scenes and the end
 // scene tell a small story (a rabbit on a sunny meadow, the rabbit sheltering under a leaf in the
 // rain, a bird in the rain, the two friends together in the sunshine); the two event scenes show
-// who moves the kitten.
+// who moves the kitten. Each is drawn at scale times the pixels.
 namespace StoryScenes {
 
-QImage rabbitOnMeadow();
-QImage rabbitUnderLeaf();
-QImage birdInRain();
-QImage friendsInSunshine();
-QImage caterpillarInForest();
-QImage beeInForest();
+QImage rabbitOnMeadow(int scale);
+QImage rabbitUnderLeaf(int scale);
+QImage birdInRain(int scale);
+QImage friendsInSunshine(int scale);
+QImage caterpillarInForest(int scale);
+QImage beeInForest(int scale);
 
 } // namespace StoryScenes

@@ -1,5 +1,6 @@
 #include "WordPictures.h"
 
+#include "PaintKit.h"
 #include "WordPictureDrawers.h"
 #include "WordPictureKit.h"
 
@@ -60,11 +61,10 @@ const std::array<WordPictureRecipe, 32> &recipes()
 
 } // namespace
 
-QImage drawWordPicture(int wordNumber)
+QImage drawWordPicture(int wordNumber, int scale)
 {
     const WordPictureRecipe &recipe = recipes().at(static_cast<std::size_t>(wordNumber));
-    QImage image(recipe.pixels, recipe.pixels, QImage::Format_RGB32);
-    image.fill(boardBlue);
+    QImage image = PaintKit::canvas(recipe.pixels, recipe.pixels, boardBlue, scale);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     p.scale(recipe.pixels / 100.0, recipe.pixels / 100.0);
