@@ -10,11 +10,15 @@ QString resourceFilePath(const char *folder, int id, const char *suffix)
         .arg(QLatin1String(suffix));
 }
 
-QByteArray readResourceFile(const char *folder, int id, const char *suffix)
+QByteArray readResourceFile(const QString &path)
 {
-    const QString path = resourceFilePath(folder, id, suffix);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("Built-in resource %s is missing or unreadable", qPrintable(path));
     return file.readAll();
+}
+
+QByteArray readResourceFile(const char *folder, int id, const char *suffix)
+{
+    return readResourceFile(resourceFilePath(folder, id, suffix));
 }

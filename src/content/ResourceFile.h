@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
-// The bytes of built-in resource id in folder ("bitmaps", "sounds", "strings") with the given
-// file suffix. Resources are part of the program, so a missing one stops it with a message
-// naming the file.
-QByteArray readResourceFile(const char *folder, int id, const char *suffix);
+// The path of built-in resource id in folder ("bitmaps", "sounds", "strings") with the given
+// file suffix.
 QString resourceFilePath(const char *folder, int id, const char *suffix);
+// The bytes of the built-in resource at path. Resources are part of the program, so a missing
+// one stops it with a message naming the file.
+QByteArray readResourceFile(const QString &path);
+// The same, by folder, number and suffix.
+QByteArray readResourceFile(const char *folder, int id, const char *suffix);

@@ -30,11 +30,13 @@ QString instructions()
     return paragraphs.join(QStringLiteral("\r\n\r\n"));
 }
 
+// White with black text, whatever the desktop's theme.
 void paintWhite(QWidget &widget)
 {
     widget.setAutoFillBackground(true);
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget.setPalette(palette);
 }
 } // namespace

@@ -2,20 +2,54 @@
 
 #include "ResourceFile.h"
 
+#include <QHash>
+#include <QtMath>
+
 namespace Resources {
 
-QImage bitmap(int id)
+namespace {
+
+// The designed pictures are bitmaps, NNN.bmp; the finer scales are PNGs beside them, NNN@2x.png.
+QString picturePath(int id, int scale)
 {
-    QImage image = QImage::fromData(readResourceFile("bitmaps", id, "bmp"), "BMP");
+    if (scale == 1)
+        return resourceFilePath("bitmaps", id, "bmp");
+    return QStringLiteral(":/bitmaps/%1@%2x.png").arg(id, 3, 10, QLatin1Char('0')).arg(scale);
+}
+
+QImage decode(int id, int scale)
+{
+    const QString path = picturePath(id, scale);
+    QImage image = QImage::fromData(readResourceFile(path), scale == 1 ? "BMP" : "PNG");
     if (image.isNull())
-        qFatal("Built-in picture %s is not a bitmap",
-               qPrintable(resourceFilePath("bitmaps", id, "bmp")));
-    return image;
+        qFatal("Built-in picture %s is not a picture", qPrintable(path));
+    // One pixel format for all, the one the board and the buttons paint fastest.
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+QImage bitmap(int id, int scale)
+{
+    Q_ASSERT(scale >= 1 && scale <= FinestPictureScale);
+    static QHash<int, QImage> decoded;
+    const int key = id * (FinestPictureScale + 1) + scale;
+    auto found = decoded.constFind(key);
+    if (found == decoded.constEnd())
+        found = decoded.insert(key, decode(id, scale));
+    return *found;
+}
+
+int pictureScaleFor(qreal devicePixels)
+{
+    // A hair above a whole number is that number: scale factors such as 2.0000001 come from
+    // dividing window sizes.
+    return qBound(1, qCeil(devicePixels - 1e-6), FinestPictureScale);
 }
 
 QByteArray sound(int id)
 {
-    return readResourceFile("sounds", id, "wav");
+    return readResourceFile(resourceFilePath("sounds", id, "wav"));
 }
 
 } // namespace Resources

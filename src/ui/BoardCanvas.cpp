@@ -1,46 +1,113 @@
 #include "BoardCanvas.h"
 
-#include <QMouseEvent>
-#include <QPainter>
+#include "DesignScale.h"
+#include "Resources.h"
 
-BoardCanvas::BoardCanvas(QWidget *parent)
-    : QWidget(parent), canvas_(Size, Size, QImage::Format_RGB32)
+#include <QMouseEvent>
+#include <QPaintEvent>
+
+#include <algorithm>
+
+namespace {
+
+QRect designRect(QPoint position, int bitmap)
+{
+    return {position, Resources::bitmap(bitmap).size()};
+}
+
+} // namespace
+
+BoardCanvas::BoardCanvas(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("board"));
-    setFixedSize(Size, Size);
     setMouseTracking(true);
+    // The canvas covers the whole board, so nothing behind it needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setScale(1);
     clear();
 }
 
-void BoardCanvas::paintPicture(QPoint position, const QImage &picture)
+void BoardCanvas::paintPicture(QPoint position, int bitmap)
 {
-    paint(position, picture, QPainter::CompositionMode_Source);
+    paint({position, bitmap, QPainter::CompositionMode_Source});
 }
 
-void BoardCanvas::paintFigure(QPoint position, const QImage &mask, const QImage &image)
+void BoardCanvas::paintFigure(QPoint position, int mask, int image)
 {
-    paint(position, mask, QPainter::RasterOp_SourceAndDestination);
-    paint(position, image, QPainter::RasterOp_SourceXorDestination);
+    paint({position, mask, QPainter::RasterOp_SourceAndDestination});
+    paint({position, image, QPainter::RasterOp_SourceXorDestination});
 }
 
 void BoardCanvas::clear()
 {
+    pieces_.clear();
+    canvas_ = QImage(DesignScale::scaled(QSize(Size, Size), pictureScale_), QImage::Format_RGB32);
     canvas_.fill(colour());
     update();
 }
 
-void BoardCanvas::paint(QPoint position, const QImage &picture, QPainter::CompositionMode mode)
+void BoardCanvas::setScale(qreal scale)
 {
-    QPainter painter(&canvas_);
-    painter.setCompositionMode(mode);
-    painter.drawImage(position, picture.convertToFormat(QImage::Format_RGB32));
+    scale_ = scale;
+    resize(DesignScale::scaled(QSize(Size, Size), scale));
     update();
 }
 
-void BoardCanvas::paintEvent(QPaintEvent *)
+void BoardCanvas::paint(const Piece &piece)
 {
+    // A copied picture hides every piece wholly under it, so those need not be kept.
+    if (piece.mode == QPainter::CompositionMode_Source) {
+        const QRect covered = designRect(piece.position, piece.bitmap);
+        std::erase_if(pieces_, [&covered](const Piece &under) {
+            return covered.contains(designRect(under.position, under.bitmap));
+        });
+    }
+    pieces_.push_back(piece);
+    const int pictureScale = wantedPictureScale();
+    if (pictureScale != pictureScale_) {
+        repaintCanvas(pictureScale);
+    } else {
+        paintOnCanvas(piece);
+    }
+    // The widget pixels the piece touches, with a pixel's margin for rounding at odd scales.
+    const QRect touched = designRect(piece.position, piece.bitmap);
+    update(QRectF(touched.x() * scale_, touched.y() * scale_, touched.width() * scale_,
+                  touched.height() * scale_)
+               .toAlignedRect()
+               .adjusted(-1, -1, 1, 1));
+}
+
+void BoardCanvas::paintOnCanvas(const Piece &piece)
+{
+    QPainter painter(&canvas_);
+    painter.setCompositionMode(piece.mode);
+    painter.drawImage(piece.position * pictureScale_,
+                      Resources::bitmap(piece.bitmap, pictureScale_));
+}
+
+int BoardCanvas::wantedPictureScale() const
+{
+    return Resources::pictureScaleFor(scale_ * devicePixelRatioF());
+}
+
+void BoardCanvas::repaintCanvas(int pictureScale)
+{
+    pictureScale_ = pictureScale;
+    canvas_ = QImage(DesignScale::scaled(QSize(Size, Size), pictureScale), QImage::Format_RGB32);
+    canvas_.fill(colour());
+    for (const Piece &piece : pieces_)
+        paintOnCanvas(piece);
+}
+
+void BoardCanvas::paintEvent(QPaintEvent *event)
+{
+    if (const int pictureScale = wantedPictureScale(); pictureScale != pictureScale_)
+        repaintCanvas(pictureScale);
     QPainter painter(this);
-    painter.drawImage(0, 0, canvas_);
+    painter.setClipRegion(event->region());
+    // Where the canvas meets the screen's pixels one to one, this copies it as it is.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(rect()), canvas_);
 }
 
 void BoardCanvas::mousePressEvent(QMouseEvent *event)

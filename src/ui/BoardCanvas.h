@@ -4,8 +4,16 @@
 #include <QPainter>
 #include <QWidget>
 
-// The board: a 520 x 520 picture that the game paints into, piece by piece, and that shows as
-// it is. The word captions, pictures, buttons and poem texts stand on it as child widgets.
+#include <vector>
+
+// The board: a 520 x 520 design-pixel picture that the game paints into, piece by piece, with
+// built-in pictures, and that shows as it is. The word captions, pictures, buttons and poem
+// texts stand on it as child widgets.
+//
+// It paints at the picture scale that fits the screen (the game's scale times the screen's
+// pixel ratio), with the pictures drawn for that scale, so that the kitten's AND and XOR land
+// exactly at every scale. It remembers the pieces painted since the board was last cleared,
+// leaving out those painted over since, and paints them again when the scale changes.
 class BoardCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -14,13 +22,15 @@ public:
 
     explicit BoardCanvas(QWidget *parent = nullptr);
 
-    // Copies picture with its top-left corner at position.
-    void paintPicture(QPoint position, const QImage &picture);
+    // Copies picture bitmap with its top-left corner at position, in design pixels.
+    void paintPicture(QPoint position, int bitmap);
     // Paints a figure without its background: the mask (black figure on white) is ANDed in,
     // clearing the figure's shape to black, and the image (the figure on black) XORed over it.
-    void paintFigure(QPoint position, const QImage &mask, const QImage &image);
+    void paintFigure(QPoint position, int mask, int image);
     // Fills the board with its colour.
     void clear();
+    // Design pixels to widget pixels: the board's side is Size times scale.
+    void setScale(qreal scale);
 
 signals:
     // A mouse button went down on the board itself, not on a widget standing on it.
@@ -34,7 +44,20 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    void paint(QPoint position, const QImage &picture, QPainter::CompositionMode mode);
+    // One picture painted on the board, at a design position.
+    struct Piece {
+        QPoint position;
+        int bitmap;
+        QPainter::CompositionMode mode;
+    };
 
+    void paint(const Piece &piece);
+    void paintOnCanvas(const Piece &piece);
+    int wantedPictureScale() const;
+    void repaintCanvas(int pictureScale);
+
+    qreal scale_ = 1;
+    int pictureScale_ = 1;
     QImage canvas_;
+    std::vector<Piece> pieces_;
 };

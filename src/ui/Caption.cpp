@@ -1,5 +1,6 @@
 #include "Caption.h"
 
+#include "DesignScale.h"
 #include "Fonts.h"
 
 #include <QMouseEvent>
@@ -23,6 +24,20 @@ void Caption::setRed(bool red)
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, red ? Qt::red : Qt::black);
     setPalette(palette);
+}
+
+void Caption::moveTo(QPoint designPosition)
+{
+    designPosition_ = designPosition;
+    move(DesignScale::scaled(designPosition, scale_));
+}
+
+void Caption::setScale(qreal scale)
+{
+    scale_ = scale;
+    setFont(Fonts::caption(scale));
+    adjustSize();
+    moveTo(designPosition_);
 }
 
 void Caption::mousePressEvent(QMouseEvent *event)

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A word caption: a text label with a hand cursor that fits itself to its text and reports
-// presses (any button) and pointer moves. Its text is black, or red while marked.
+// presses (any button) and pointer moves. Its text is black, or red while marked. It stands at a
+// design position on the board and sets its text at the game's scale.
 class Caption : public QLabel {
     Q_OBJECT
 public:
@@ -12,6 +13,10 @@ public:
     // Sets the text and fits the label to it.
     void setCaption(const QString &text);
     void setRed(bool red);
+    void moveTo(QPoint designPosition);
+    QPoint designPosition() const { return designPosition_; }
+    // Design pixels to widget pixels: the position and the type size.
+    void setScale(qreal scale);
 
 signals:
     void pressed();
@@ -20,4 +25,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QPoint designPosition_;
+    qreal scale_ = 1;
 };

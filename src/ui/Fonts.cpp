@@ -10,10 +10,10 @@ int designPixels(double points)
     return qRound(points * 96.0 / 72.0);
 }
 
-QFont face(const QString &family, double points, bool bold)
+QFont face(const QString &family, double points, bool bold, qreal scale)
 {
     QFont font(family);
-    font.setPixelSize(designPixels(points));
+    font.setPixelSize(qRound(designPixels(points) * scale));
     font.setBold(bold);
     return font;
 }
@@ -31,17 +31,17 @@ void Fonts::installSubstitutions()
         QStringList{QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"), sans});
 }
 
-QFont Fonts::caption()
+QFont Fonts::caption(qreal scale)
 {
-    return face(QStringLiteral("楷体_GB2312"), 26.25, true);
+    return face(QStringLiteral("楷体_GB2312"), 26.25, true, scale);
 }
 
-QFont Fonts::poemText()
+QFont Fonts::poemText(qreal scale)
 {
-    return face(QStringLiteral("幼圆"), 15, true);
+    return face(QStringLiteral("幼圆"), 15, true, scale);
 }
 
-QFont Fonts::poemAuthor()
+QFont Fonts::poemAuthor(qreal scale)
 {
-    return face(QStringLiteral("宋体"), 12, false);
+    return face(QStringLiteral("宋体"), 12, false, scale);
 }

@@ -6,16 +6,17 @@
 // Debian ships: the Kai face for the word captions, a bold sans for the rounded face (Debian
 // has no rounded face covering simplified Chinese), a Song/Ming face for the poet line.
 // Sizes are in pixels as the layout was designed at 96 dots per inch, so captions fit their
-// places whatever resolution the screen reports.
+// places whatever resolution the screen reports, times the scale the game is shown at: the text
+// is set at the size it is seen, never stretched.
 namespace Fonts {
 
 // Maps the layout's face names onto installed fonts; call once before creating the window.
 void installSubstitutions();
 // "楷体_GB2312" 26.25 pt bold: the word captions.
-QFont caption();
+QFont caption(qreal scale = 1);
 // "幼圆" 15 pt bold: the poem title and verse lines.
-QFont poemText();
+QFont poemText(qreal scale = 1);
 // "宋体" 12 pt: the poet line.
-QFont poemAuthor();
+QFont poemAuthor(qreal scale = 1);
 
 } // namespace Fonts

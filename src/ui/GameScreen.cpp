@@ -3,15 +3,19 @@
 #include "BoardCanvas.h"
 #include "Caption.h"
 #include "Catalogue.h"
+#include "DesignScale.h"
 #include "Fonts.h"
 #include "PictureButton.h"
-#include "Resources.h"
 
 #include <QLabel>
 
 namespace {
 
 constexpr QPoint ScenePosition(110, 110);
+// The poem's title, poet and verse lines, in design pixels; the verse lines fit their text.
+constexpr QRect PoemTitleGeometry(100, 80, 217, 25);
+constexpr QRect PoemPoetGeometry(100, 110, 185, 25);
+constexpr QPoint PoemLinesPosition(100, 140);
 
 // A grid cell's 40 x 40 box on the board.
 QPoint cellPosition(Cell cell)
@@ -33,24 +37,27 @@ QString poemBody(const Poem &poem)
 
 } // namespace
 
+QPalette GameScreen::ownPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, windowColour());
+    palette.setColor(QPalette::WindowText, Qt::black);
+    return palette;
+}
+
 GameScreen::GameScreen(QWidget *parent) : QWidget(parent)
 {
-    setFixedSize(DesignSize);
+    setPalette(ownPalette());
+    setAutoFillBackground(true);
     board_ = new BoardCanvas(this);
     spinner_ = new PictureButton(this);
     spinner_->setObjectName(QStringLiteral("spinner"));
-    spinner_->setGeometry(528, 24, 89, 89);
+    spinner_->setDesignGeometry({528, 24, 89, 89});
     help_ = createButton(this, Button::Help, {544, 376, 41, 33});
     help_->setObjectName(QStringLiteral("helpButton"));
     help_->setToolTip(QStringLiteral("帮助"));
     createBoardWidgets();
-    for (SquareKind kind :
-         {SquareKind::Poem, SquareKind::Teaching, SquareKind::Quiz, SquareKind::Chance})
-        squareIcons_[static_cast<int>(kind) - 1] = Resources::bitmap(Bitmap::squareIcon(kind));
-    kittenFrames_ = {Resources::bitmap(Bitmap::StandingKittenMask),
-                     Resources::bitmap(Bitmap::StandingKittenImage),
-                     Resources::bitmap(Bitmap::WalkingKittenMask),
-                     Resources::bitmap(Bitmap::WalkingKittenImage)};
+    setScale(1);
 
     connect(spinner_, &PictureButton::clicked, this, &GameScreen::spinnerClicked);
     connect(board_, &BoardCanvas::pressed, this, &GameScreen::boardPressed);
@@ -74,20 +81,19 @@ void GameScreen::createBoardWidgets()
     for (int k = 0; k < 4; ++k) {
         wordPictures_[k] = new PictureButton(board_);
         wordPictures_[k]->setObjectName(QStringLiteral("wordPicture%1").arg(k));
-        wordPictures_[k]->setGeometry(pictureLeft[k], 56, 89, 89);
+        wordPictures_[k]->setDesignGeometry({pictureLeft[k], 56, 89, 89});
         wordPictures_[k]->hide();
     }
-    poemTitle_ = createPoemLabel({100, 80, 217, 25}, Fonts::poemText(), Qt::AlignHCenter);
-    poemPoet_ = createPoemLabel({100, 110, 185, 25}, Fonts::poemAuthor(), Qt::AlignRight);
-    poemLines_ = createPoemLabel({100, 140, 56, 20}, Fonts::poemText(), Qt::AlignLeft);
+    poemTitle_ = createPoemLabel(Qt::AlignHCenter);
+    poemPoet_ = createPoemLabel(Qt::AlignRight);
+    poemLines_ = createPoemLabel(Qt::AlignLeft);
     const int firstRowLeft[] = {72, 192, 296, 408};
     const int secondRowLeft[] = {72, 192, 296, 416};
     for (int k = 0; k < 4; ++k) {
         for (int row : {0, 1}) {
             auto *caption = new Caption(board_);
             caption->setObjectName(QStringLiteral("wordCaption%1").arg(k + 4 * row));
-            caption->setGeometry(row == 0 ? firstRowLeft[k] : secondRowLeft[k],
-                                 row == 0 ? 184 : 296, 58, 35);
+            caption->moveTo({row == 0 ? firstRowLeft[k] : secondRowLeft[k], row == 0 ? 184 : 296});
             caption->hide();
             wordCaptions_[k + 4 * row] = caption;
         }
@@ -97,7 +103,7 @@ void GameScreen::createBoardWidgets()
 PictureButton *GameScreen::createButton(QWidget *parent, Button which, QRect geometry)
 {
     auto *created = new PictureButton(parent);
-    created->setGeometry(geometry);
+    created->setDesignGeometry(geometry);
     created->setVisible(which == Button::Help);
     connect(created, &PictureButton::clicked, this, [this, which] { emit buttonClicked(which); });
     connect(created, &PictureButton::hovered, this,
@@ -105,11 +111,9 @@ PictureButton *GameScreen::createButton(QWidget *parent, Button which, QRect geo
     return created;
 }
 
-QLabel *GameScreen::createPoemLabel(QRect geometry, const QFont &font, Qt::Alignment alignment)
+QLabel *GameScreen::createPoemLabel(Qt::Alignment alignment)
 {
     auto *label = new QLabel(board_);
-    label->setGeometry(geometry);
-    label->setFont(font);
     label->setAlignment(alignment);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -118,6 +122,31 @@ QLabel *GameScreen::createPoemLabel(QRect geometry, const QFont &font, Qt::Align
     label->setPalette(palette);
     label->hide();
     return label;
+}
+
+void GameScreen::setScale(qreal scale)
+{
+    scale_ = scale;
+    resize(DesignScale::scaled(DesignSize, scale));
+    board_->setScale(scale);
+    for (PictureButton *picture : {spinner_, help_, tadpole_, bee_})
+        picture->setScale(scale);
+    for (PictureButton *picture : wordPictures_)
+        picture->setScale(scale);
+    for (Caption *caption : wordCaptions_)
+        caption->setScale(scale);
+    placePoem();
+}
+
+void GameScreen::placePoem()
+{
+    poemTitle_->setGeometry(DesignScale::scaled(PoemTitleGeometry, scale_));
+    poemTitle_->setFont(Fonts::poemText(scale_));
+    poemPoet_->setGeometry(DesignScale::scaled(PoemPoetGeometry, scale_));
+    poemPoet_->setFont(Fonts::poemAuthor(scale_));
+    poemLines_->move(DesignScale::scaled(PoemLinesPosition, scale_));
+    poemLines_->setFont(Fonts::poemText(scale_));
+    poemLines_->adjustSize();
 }
 
 PictureButton *GameScreen::button(Button which) const
@@ -135,19 +164,23 @@ PictureButton *GameScreen::button(Button which) const
 
 void GameScreen::paintScene(int bitmap)
 {
-    board_->paintPicture(ScenePosition, Resources::bitmap(bitmap));
+    board_->paintPicture(ScenePosition, bitmap);
 }
 
 void GameScreen::paintSquareIcon(Cell cell, SquareKind kind)
 {
     if (kind != SquareKind::Start)
-        board_->paintPicture(cellPosition(cell), squareIcons_[static_cast<int>(kind) - 1]);
+        board_->paintPicture(cellPosition(cell), Bitmap::squareIcon(kind));
 }
 
 void GameScreen::paintKitten(Cell cell, KittenPose pose)
 {
-    const int first = pose == KittenPose::Standing ? 0 : 2;
-    board_->paintFigure(cellPosition(cell), kittenFrames_[first], kittenFrames_[first + 1]);
+    if (pose == KittenPose::Standing)
+        board_->paintFigure(cellPosition(cell), Bitmap::StandingKittenMask,
+                            Bitmap::StandingKittenImage);
+    else
+        board_->paintFigure(cellPosition(cell), Bitmap::WalkingKittenMask,
+                            Bitmap::WalkingKittenImage);
 }
 
 void GameScreen::clearBoard()
@@ -157,7 +190,7 @@ void GameScreen::clearBoard()
 
 void GameScreen::showSpinnerFace(int bitmap)
 {
-    spinner_->setPicture(Resources::bitmap(bitmap));
+    spinner_->setPicture(bitmap);
 }
 
 void GameScreen::showButton(Button which, int bitmap)
@@ -168,7 +201,7 @@ void GameScreen::showButton(Button which, int bitmap)
 
 void GameScreen::setButtonPicture(Button which, int bitmap)
 {
-    button(which)->setPicture(Resources::bitmap(bitmap));
+    button(which)->setPicture(bitmap);
 }
 
 void GameScreen::hideButton(Button which)
@@ -191,7 +224,7 @@ void GameScreen::showCaption(int slot, const QString &text, int left, std::optio
 {
     Caption *caption = wordCaptions_[slot];
     caption->setCaption(text);
-    caption->move(left, top.value_or(caption->y()));
+    caption->moveTo({left, top.value_or(caption->designPosition().y())});
     caption->show();
 }
 
@@ -203,8 +236,8 @@ void GameScreen::setCaptionRed(int slot, bool red)
 void GameScreen::setWordPicture(int slot, int bitmap, int left, bool visible)
 {
     PictureButton *picture = wordPictures_[slot];
-    picture->setPicture(Resources::bitmap(bitmap));
-    picture->move(left, picture->y());
+    picture->setPicture(bitmap);
+    picture->moveTo({left, picture->designPosition().y()});
     picture->setVisible(visible);
 }
 

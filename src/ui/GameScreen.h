@@ -2,7 +2,7 @@
 
 #include "GameView.h"
 
-#include <QImage>
+#include <QPalette>
 #include <QWidget>
 
 #include <array>
@@ -12,15 +12,26 @@ class Caption;
 class PictureButton;
 class QLabel;
 
-// Everything the game shows in its window, laid out at its design pixels: the board with the
-// stage widgets standing on it, the spinner and the help button. It draws what the rules tell
-// it through GameView and reports the child's input as signals.
+// Everything the game shows in its window, laid out in design pixels: the board with the stage
+// widgets standing on it, the spinner and the help button. It draws what the rules tell it
+// through GameView and reports the child's input as signals.
+//
+// It can be shown at any scale: every position, size, hit area and type size grows with it, and
+// the pictures are painted from the variant drawn for the screen's fineness. Its colours are the
+// game's own, whatever the desktop's theme.
 class GameScreen : public QWidget, public GameView {
     Q_OBJECT
 public:
     static constexpr QSize DesignSize{625, 521};
+    // The window's grey, as the spinner and help pictures have it around them.
+    static QColor windowColour() { return QColor(239, 239, 239); }
+    // The game's own colours: the window's grey and black text.
+    static QPalette ownPalette();
 
     explicit GameScreen(QWidget *parent = nullptr);
+
+    // Shows the screen at scale times its design size (1 as designed).
+    void setScale(qreal scale);
 
     void paintScene(int bitmap) override;
     void paintSquareIcon(Cell cell, SquareKind kind) override;
@@ -56,7 +67,8 @@ private:
     void createBoardWidgets();
     PictureButton *button(Button button) const;
     PictureButton *createButton(QWidget *parent, Button button, QRect geometry);
-    QLabel *createPoemLabel(QRect geometry, const QFont &font, Qt::Alignment alignment);
+    QLabel *createPoemLabel(Qt::Alignment alignment);
+    void placePoem();
 
     BoardCanvas *board_ = nullptr;
     PictureButton *spinner_ = nullptr;
@@ -68,7 +80,5 @@ private:
     QLabel *poemPoet_ = nullptr;
     QLabel *poemLines_ = nullptr;
     std::array<Caption *, 8> wordCaptions_{};
-    // Painted on every step, so loaded once.
-    std::array<QImage, 4> squareIcons_;
-    std::array<QImage, 4> kittenFrames_;
+    qreal scale_ = 1;
 };

@@ -1,5 +1,8 @@
 #include "PictureButton.h"
 
+#include "DesignScale.h"
+#include "Resources.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,17 +11,47 @@ PictureButton::PictureButton(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
-void PictureButton::setPicture(const QImage &picture)
+void PictureButton::setPicture(int bitmap)
 {
-    picture_ = picture;
-    resize(picture.size());
+    picture_ = bitmap;
+    design_.setSize(Resources::bitmap(bitmap).size());
+    place();
     update();
+}
+
+void PictureButton::setDesignGeometry(const QRect &geometry)
+{
+    design_ = geometry;
+    place();
+}
+
+void PictureButton::moveTo(QPoint designPosition)
+{
+    design_.moveTopLeft(designPosition);
+    place();
+}
+
+void PictureButton::setScale(qreal scale)
+{
+    scale_ = scale;
+    place();
+    update();
+}
+
+void PictureButton::place()
+{
+    setGeometry(DesignScale::scaled(design_, scale_));
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
+    if (picture_ == 0)
+        return;
+    const int pictureScale = Resources::pictureScaleFor(scale_ * devicePixelRatioF());
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    // Where the picture's pixels meet the screen's one to one, this copies them as they are.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(rect()), Resources::bitmap(picture_, pictureScale));
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event)

@@ -4,7 +4,10 @@
 #include "HelpWindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,7 +29,10 @@ MainWindow::MainWindow(Platform &platform, const Content &content, QWidget *pare
       game_(record_, content, *screen_, *this, platform)
 {
     setWindowTitle(QStringLiteral("小猫学汉字"));
-    setFixedSize(GameScreen::DesignSize);
+    // The grey around the screen when the window is larger, whatever the desktop's theme.
+    setPalette(GameScreen::ownPalette());
+    setMinimumSize(GameScreen::DesignSize);
+    resize(GameScreen::DesignSize);
     wireInput();
     move(80, 16);
     game_.start();
@@ -81,6 +87,25 @@ void MainWindow::openHelp()
     setEnabled(false);
     help_ = new HelpWindow(this);
     help_->show();
+}
+
+void MainWindow::resizeEvent(QResizeEvent *)
+{
+    const QSize design = GameScreen::DesignSize;
+    const qreal scale =
+        std::min(qreal(width()) / design.width(), qreal(height()) / design.height());
+    screen_->setScale(scale);
+    screen_->move((width() - screen_->width()) / 2, (height() - screen_->height()) / 2);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F11)
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+    else if (event->key() == Qt::Key_Escape && isFullScreen())
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

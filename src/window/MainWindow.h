@@ -16,6 +16,10 @@ class QTimer;
 // The game's main window: it owns the game's record, its two timers, the screen and the
 // rules, and wires the screen's input and the timers' ticks to the rules. The game starts
 // when the window is made; closing it ends the game, help window included.
+//
+// It opens at the game's design size and can be resized, maximised or shown full screen (F11
+// toggles, Escape leaves): the screen then grows as a whole, as large as fits, in the middle
+// of the window's grey.
 class MainWindow : public QWidget, private GameTimers {
     Q_OBJECT
 public:
@@ -24,6 +28,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void start(GameTimer timer) override;

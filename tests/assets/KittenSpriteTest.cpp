@@ -5,30 +5,29 @@
 
 #include <QImage>
 
+#include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
 
-QImage frame(int id)
-{
-    return Resources::bitmap(id).convertToFormat(QImage::Format_RGB32);
-}
-
-// A pose: its mask and its image.
-class KittenSprite : public ::testing::TestWithParam<std::pair<int, int>> {};
+// A pose (its mask and its image) at a picture scale.
+class KittenSprite : public ::testing::TestWithParam<std::tuple<std::pair<int, int>, int>> {};
 
 // Painting the mask with AND and the image with XOR leaves exactly the kitten over any
 // background: white mask pixels keep the background (and the image is black there, so XOR
-// changes nothing), black mask pixels clear it for the image.
+// changes nothing), black mask pixels clear it for the image. Each scale is its own pair.
 TEST_P(KittenSprite, maskIsABlackSilhouetteOnWhiteAndImageIsBlackOutsideItSoAndThenXorIsExact)
 {
-    const QImage mask = frame(GetParam().first);
-    const QImage image = frame(GetParam().second);
-    ASSERT_EQ(mask.size(), QSize(40, 40));
-    ASSERT_EQ(image.size(), QSize(40, 40));
+    const auto [pose, scale] = GetParam();
+    const QImage mask = Resources::bitmap(pose.first, scale);
+    const QImage image = Resources::bitmap(pose.second, scale);
+    const int side = 40 * scale;
+    ASSERT_EQ(mask.size(), QSize(side, side));
+    ASSERT_EQ(image.size(), QSize(side, side));
     int figurePixels = 0;
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 40; ++x) {
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
             const QRgb m = mask.pixel(x, y);
             ASSERT_TRUE(m == qRgb(0, 0, 0) || m == qRgb(255, 255, 255)) << x << "," << y;
             if (m == qRgb(255, 255, 255))
@@ -37,13 +36,23 @@ TEST_P(KittenSprite, maskIsABlackSilhouetteOnWhiteAndImageIsBlackOutsideItSoAndT
                 ++figurePixels;
         }
     }
-    EXPECT_GT(figurePixels, 200);
-    EXPECT_LT(figurePixels, 1400);
+    EXPECT_GT(figurePixels, 200 * scale * scale);
+    EXPECT_LT(figurePixels, 1400 * scale * scale);
+}
+
+std::string poseAndScale(const ::testing::TestParamInfo<KittenSprite::ParamType> &param)
+{
+    const bool standing = std::get<0>(param.param).first == Bitmap::StandingKittenMask;
+    return std::string(standing ? "standing" : "walking") + "At" +
+           std::to_string(std::get<1>(param.param)) + "x";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    StandingAndWalking, KittenSprite,
-    ::testing::Values(std::pair{Bitmap::StandingKittenMask, Bitmap::StandingKittenImage},
-                      std::pair{Bitmap::WalkingKittenMask, Bitmap::WalkingKittenImage}));
+    StandingAndWalkingAtEachScale, KittenSprite,
+    ::testing::Combine(
+        ::testing::Values(std::pair{Bitmap::StandingKittenMask, Bitmap::StandingKittenImage},
+                          std::pair{Bitmap::WalkingKittenMask, Bitmap::WalkingKittenImage}),
+        ::testing::Range(1, Resources::FinestPictureScale + 1)),
+    poseAndScale);
 
 } // namespace

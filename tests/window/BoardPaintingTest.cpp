@@ -30,11 +30,11 @@ QRect cellRect(Cell cell)
 
 // A kitten pose as the board must show it over a picture: the mask's white keeps the picture,
 // its black takes the image.
-QImage kittenOver(const QImage &under, int mask, int image)
+QImage kittenOver(const QImage &under, int mask, int image, int scale = 1)
 {
     QImage result = rgb32(under);
-    const QImage m = rgb32(Resources::bitmap(mask));
-    const QImage i = rgb32(Resources::bitmap(image));
+    const QImage m = Resources::bitmap(mask, scale);
+    const QImage i = Resources::bitmap(image, scale);
     for (int y = 0; y < result.height(); ++y) {
         for (int x = 0; x < result.width(); ++x) {
             const bool figure = m.pixel(x, y) != qRgb(255, 255, 255);
@@ -67,20 +67,29 @@ TEST(BoardPainting, theStartScreenShowsTheSceneEveryIconAndTheKittenAndTheBoardC
         EXPECT_EQ(board.pixel(p), colour) << p.x() << "," << p.y();
 }
 
-// The walking kitten over a random background: exactly its figure replaces what lay beneath.
-TEST(BoardPainting, theKittenCoversOnlyItsFigureInEitherPose)
+// The kitten over a busy part of a scene, at every picture scale: exactly its figure, drawn for
+// that scale, replaces what lay beneath. The board is repainted at the finer scale when the
+// screen grows, and the kitten painted before is painted again there.
+TEST(BoardPainting, theKittenCoversOnlyItsFigureInEitherPoseAtEveryScale)
 {
     GameScreen screen;
-    QImage noise(40, 40, QImage::Format_RGB32);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x)
-            noise.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y * 7) % 256, (y * 53) % 256));
+    const QRect cell(140, 140, 40, 40); // grid cell (3, 3), over the scene's sky and a cloud
+    const QPoint sceneAt(110, 110);
     for (const auto &[pose, mask, image] :
          {std::tuple{KittenPose::Standing, Bitmap::StandingKittenMask, Bitmap::StandingKittenImage},
           std::tuple{KittenPose::Walking, Bitmap::WalkingKittenMask, Bitmap::WalkingKittenImage}}) {
-        screen.findChild<BoardCanvas *>()->paintPicture({60, 140}, noise);
-        screen.paintKitten({1, 3}, pose);
-        EXPECT_EQ(boardOf(screen).copy(60, 140, 40, 40), kittenOver(noise, mask, image));
+        screen.setScale(1);
+        screen.paintScene(Bitmap::scene(1));
+        screen.paintKitten({3, 3}, pose);
+        for (int scale = 1; scale <= Resources::FinestPictureScale; ++scale) {
+            SCOPED_TRACE(scale);
+            screen.setScale(scale);
+            const QRect scaledCell(cell.topLeft() * scale, cell.size() * scale);
+            const QImage scene = Resources::bitmap(Bitmap::scene(1), scale);
+            EXPECT_EQ(boardOf(screen).copy(scaledCell),
+                      kittenOver(scene.copy(scaledCell.translated(-sceneAt * scale)), mask, image,
+                                 scale));
+        }
     }
 }
 

@@ -7,6 +7,8 @@
 #include "MainWindow.h"
 #include "PictureButton.h"
 #include "RecordingPlatform.h"
+#include "Resources.h"
+#include "WordRow.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +108,90 @@ TEST_F(MainWindowInput, theHelpHoldsTheGameUntilItClosesAndClosingTheGameClosesT
     ASSERT_NE(shownHelp(), nullptr);
     window.close();
     EXPECT_EQ(shownHelp(), nullptr);
+}
+
+// The window made scale times its design size: the screen fills it, and every click at a design
+// point scaled lands on what it lands on at design size. Edges included.
+class MainWindowAtScale : public MainWindowInput, public ::testing::WithParamInterface<double> {
+protected:
+    MainWindowAtScale()
+    {
+        window.resize(625 * scale(), 521 * scale());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return screen()->width() == window.width(); }));
+    }
+    double scale() const { return GetParam(); }
+    GameScreen *screen() const { return window.findChild<GameScreen *>(); }
+    QPoint at(int x, int y) const { return {qRound(x * scale()), qRound(y * scale())}; }
+    void click(QPoint point)
+    {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, point);
+    }
+    void move(QPoint point) { QTest::mouseMove(window.windowHandle(), point); }
+};
+
+TEST_P(MainWindowAtScale, theSpinnerACaptionTheBeeAndTheTadpoleAnswerClicksWhereTheyStand)
+{
+    // The spinner's middle; the kitten walks to the teaching square 2.
+    platform.scriptResults(6, {0});
+    click(at(573, 69));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("beeButton")->isVisible(); }));
+    const int word = content().groupWord(0, 1);
+    click(at(WordRow::captionLeft(1) + 12, WordRow::CaptionTop + 12));
+    EXPECT_EQ(platform.output.played.back(),
+              (PlayedSound{Sound::wordSound(word), PlayMode::Async}));
+    // The word picture is drawn for this scale, pixel for pixel.
+    auto *picture = child<PictureButton>("wordPicture1");
+    EXPECT_EQ(picture->geometry().topLeft(), at(WordRow::pictureLeft(1), 56));
+    if (scale() == qRound(scale())) {
+        EXPECT_EQ(picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  Resources::bitmap(Bitmap::wordPicture(word), qRound(scale())));
+    }
+
+    // The bee's bottom-right corner is inside, the pixel beyond it outside.
+    auto *bee = child<PictureButton>("beeButton");
+    move(at(384 + 49, 384 + 52));
+    move(at(384 + 98, 384 + 104));
+    EXPECT_EQ(QWidget::mouseGrabber(), bee);
+    move(at(384 + 98, 384 + 104) + QPoint(1, 1));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    click(at(384 + 49, 384 + 52));
+    EXPECT_FALSE(bee->isVisible());
+
+    // On to the quiz on square 4, its words in order; the tadpole says the asked word again.
+    platform.scriptResults(6, {1});
+    platform.scriptResults(4, {0, 0, 0, 0});
+    click(at(573, 69));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("tadpoleButton")->isVisible(); }));
+    platform.output.played.clear();
+    click(at(352 + 50, 392 + 50));
+    EXPECT_EQ(
+        platform.output.played,
+        (std::vector<PlayedSound>{{Sound::wordSound(content().groupWord(0, 0)), PlayMode::Async}}));
+    click(at(WordRow::captionLeft(0) + 12, 184 + 12));
+    EXPECT_EQ(platform.output.played.at(1), (PlayedSound{Sound::RightAnswer, PlayMode::Sync}));
+}
+
+INSTANTIATE_TEST_SUITE_P(OneAndAHalfTwoAndThree, MainWindowAtScale,
+                         ::testing::Values(1.5, 2.0, 3.0), [](const auto &scale) {
+                             return "scale" + std::to_string(int(scale.param * 10));
+                         });
+
+// F11 fills the screen and Escape leaves it; the screen grows with the window, in the middle.
+TEST_F(MainWindowInput, fullScreenComesAndGoesWithF11AndEscapeAndTheScreenGrowsWithIt)
+{
+    auto *screen = window.findChild<GameScreen *>();
+    QTest::keyClick(&window, Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isFullScreen(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() != GameScreen::DesignSize; }));
+    const QSize shown = screen->size();
+    EXPECT_TRUE(shown.width() == window.width() || shown.height() == window.height());
+    EXPECT_GT(shown.width(), GameScreen::DesignSize.width());
+    EXPECT_EQ(screen->geometry().center(), window.rect().center());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->size() == GameScreen::DesignSize; }));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isFullScreen());
 }
 
 } // namespace
