@@ -1,3 +1,4 @@
+#include "Catalogue.h"
 #include "Content.h"
 #include "Fonts.h"
 #include "MainWindow.h"
@@ -5,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +44,15 @@ std::optional<unsigned> readCommandLine(const QCoreApplication &app)
     return value;
 }
 
+// The game runs without its step sound file (a click on the board then plays a short beep),
+// but an installation that lost it should say so.
+void warnIfTheStepSoundIsMissing(const Platform &platform)
+{
+    if (!QFileInfo::exists(platform.dataFile(QLatin1String(Sound::StepFile))))
+        std::fprintf(stderr, "hanzi-kitten: %s is neither in %s nor in %s\n", Sound::StepFile,
+                     qPrintable(platform.programFolder()), qPrintable(platform.dataFolder()));
+}
+
 // --help and --version are answered without opening a display.
 bool asksForInformationOnly(int argc, char *argv[])
 {
@@ -67,6 +78,7 @@ int main(int argc, char *argv[])
     Fonts::installSubstitutions();
     const Content content = Content::builtIn();
     QtPlatform platform(seed);
+    warnIfTheStepSoundIsMissing(platform);
     MainWindow window(platform, content);
     window.show();
     return app.exec();

@@ -88,6 +88,9 @@ constexpr int recitation(int poem)
 }
 // A twentieth of a second of silence, played to cut off whatever is playing.
 constexpr int Stop = 900;
+// The step sound played when the board is clicked is a file, not a built-in sound, so that it
+// can be changed without rebuilding; it lies beside the program or in its data folder.
+constexpr const char *StepFile = "wav/step.wav";
 
 } // namespace Sound
 

@@ -31,7 +31,7 @@ void Game::onBoardPressed()
 {
     if (record_.stage != Stage::None || record_.gameOver())
         return;
-    sounds_.playFile(platform_.programFolder() + QStringLiteral("/wav/step.wav"));
+    sounds_.playFile(platform_.dataFile(QLatin1String(Sound::StepFile)));
     startLevel();
 }
 

@@ -1,7 +1,19 @@
 #include "Platform.h"
 
+#include <QFileInfo>
+#include <QString>
+
 #include <algorithm>
 #include <cmath>
+
+QString Platform::dataFile(const QString &relative) const
+{
+    const QString besideProgram = programFolder() + QLatin1Char('/') + relative;
+    if (QFileInfo::exists(besideProgram))
+        return besideProgram;
+    const QString installed = dataFolder() + QLatin1Char('/') + relative;
+    return QFileInfo::exists(installed) ? installed : besideProgram;
+}
 
 int randomBelow(Platform &platform, int n)
 {

@@ -5,7 +5,7 @@ class SoundOutput;
 
 // Everything the game asks of the machine, in one seam that tests replace: sound output,
 // random draws, letting pending window events run, the blocking 100 ms wait of the spinner
-// whirl, and the program's own folder.
+// whirl, and the folders its files are found in.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -19,6 +19,14 @@ public:
     virtual void wait100ms() = 0;
     // The folder the program was started from, without a trailing separator.
     virtual QString programFolder() const = 0;
+    // The folder the installed program keeps its data files in (share/hanzi-kitten beside the
+    // program's bin folder), without a trailing separator.
+    virtual QString dataFolder() const = 0;
+
+    // The path of data file relative (such as "wav/step.wav"): beside the program if it is
+    // there, as in a build folder, else in the data folder if it is there, else beside the
+    // program, where a missing file is looked for first.
+    QString dataFile(const QString &relative) const;
 };
 
 // floor(r * n) for a draw r in [0, 1): 0 .. n - 1, each equally likely.

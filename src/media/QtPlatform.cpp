@@ -3,6 +3,7 @@
 #include "SdlSoundOutput.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QString>
 #include <QThread>
 
@@ -60,4 +61,9 @@ void QtPlatform::wait100ms()
 QString QtPlatform::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::dataFolder() const
+{
+    return QDir::cleanPath(programFolder() + QStringLiteral("/" HK_DATA_FROM_PROGRAM));
 }

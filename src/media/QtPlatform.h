@@ -10,7 +10,8 @@ class SdlSoundOutput;
 
 // The platform of the running game: sound through SDL's audio device, random draws from a
 // generator seeded once (from the clock unless a seed is given, which makes every draw of a
-// game repeat), and Qt's event loop, thread and application folder.
+// game repeat), and Qt's event loop, thread and application folder. The data folder lies where
+// the installation put it relative to the program, so an installed tree can be moved whole.
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(std::optional<unsigned> seed = std::nullopt);
@@ -21,6 +22,7 @@ public:
     void processPendingEvents() override;
     void wait100ms() override;
     QString programFolder() const override;
+    QString dataFolder() const override;
 
 private:
     std::unique_ptr<SdlSoundOutput> sound_;

@@ -3,11 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,10 +25,45 @@ public:
     void processPendingEvents() override {}
     void wait100ms() override {}
     QString programFolder() const override { return {}; }
+    QString dataFolder() const override { return {}; }
 
 private:
     float r_;
 };
+
+// A platform with a program folder and a data folder, and nothing else.
+class Folders : public FixedDraw {
+public:
+    Folders(QString program, QString data)
+        : FixedDraw(0), program_(std::move(program)), data_(std::move(data))
+    {
+    }
+    QString programFolder() const override { return program_; }
+    QString dataFolder() const override { return data_; }
+
+private:
+    QString program_, data_;
+};
+
+void createFile(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile(path).open(QIODevice::WriteOnly);
+}
+
+// A build folder has the file beside the program; an installation has it in the data folder.
+TEST(DataFiles, areFoundBesideTheProgramFirstThenInTheDataFolder)
+{
+    QTemporaryDir program, data;
+    const Folders platform(program.path(), data.path());
+    const QString step = QStringLiteral("wav/step.wav");
+    // Missing in both: looked for beside the program.
+    EXPECT_EQ(platform.dataFile(step), program.filePath(step));
+    createFile(data.filePath(step));
+    EXPECT_EQ(platform.dataFile(step), data.filePath(step));
+    createFile(program.filePath(step));
+    EXPECT_EQ(platform.dataFile(step), program.filePath(step));
+}
 
 TEST(RandomDraws, mapEveryDrawOntoAValueBelowTheLimit)
 {

@@ -53,6 +53,7 @@ public:
     void processPendingEvents() override;
     void wait100ms() override { ++waits; }
     QString programFolder() const override { return QStringLiteral("/games/kitten"); }
+    QString dataFolder() const override { return QStringLiteral("/games/share/kitten"); }
 
     // Queues draws that make randomBelow(n) return each value.
     void scriptResults(int n, std::initializer_list<int> results);
