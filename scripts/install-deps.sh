@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, test and run, and nothing that is
 # already there. Quick when everything is installed. Uses sudo when not run as root.
-#   scripts/install-deps.sh            build, test and play
+#   scripts/install-deps.sh            build, test, package and play
 #   scripts/install-deps.sh --assets   also the tools that regenerate the pictures and sounds
 set -euo pipefail
 
@@ -11,6 +11,7 @@ packages=(
     libsdl2-dev
     googletest libgtest-dev clang-format
     fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk
+    desktop-file-utils appstream dpkg-dev file
 )
 if [[ "${1:-}" == "--assets" ]]; then
     packages+=(espeak-ng sox libsox-fmt-all fonts-noto-color-emoji fonts-dejavu-core)

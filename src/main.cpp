@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,9 +17,14 @@
 
 namespace {
 
+struct CommandLine {
+    std::optional<unsigned> seed;
+    // Where --screenshot saves the start screen, if asked.
+    QString screenshot;
+};
+
 // Reads the command line; answers --help and --version, and a malformed one, by exiting.
-// Returns the seed given with --seed, if any.
-std::optional<unsigned> readCommandLine(const QCoreApplication &app)
+CommandLine readCommandLine(const QCoreApplication &app)
 {
     QCoreApplication::setApplicationName(QStringLiteral("hanzi-kitten"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HK_VERSION));
@@ -32,16 +39,23 @@ std::optional<unsigned> readCommandLine(const QCoreApplication &app)
                                                  "spinner, the chance squares, the quizzes."),
                                   QStringLiteral("N"));
     parser.addOption(seed);
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Saves the start screen as a PNG picture, at the screen's pixel ratio, "
+                       "and quits."),
+        QStringLiteral("FILE"));
+    parser.addOption(screenshot);
     parser.process(app);
+    CommandLine read{std::nullopt, parser.value(screenshot)};
     if (!parser.isSet(seed))
-        return std::nullopt;
+        return read;
     bool ok = false;
-    const unsigned value = parser.value(seed).toUInt(&ok);
+    read.seed = parser.value(seed).toUInt(&ok);
     if (!ok) {
         std::fprintf(stderr, "hanzi-kitten: --seed takes a whole number from 0 to %u\n", ~0u);
         std::exit(EXIT_FAILURE);
     }
-    return value;
+    return read;
 }
 
 // The game runs without its step sound file (a click on the board then plays a short beep),
@@ -51,6 +65,26 @@ void warnIfTheStepSoundIsMissing(const Platform &platform)
     if (!QFileInfo::exists(platform.dataFile(QLatin1String(Sound::StepFile))))
         std::fprintf(stderr, "hanzi-kitten: %s is neither in %s nor in %s\n", Sound::StepFile,
                      qPrintable(platform.programFolder()), qPrintable(platform.dataFolder()));
+}
+
+// Saves the window as it is first shown and closes it, which ends the game as usual; saved
+// tells whether the file was written.
+void takeScreenshot(MainWindow &window, const QString &file, bool &saved)
+{
+    QTimer::singleShot(0, &window, [&window, file, &saved] {
+        saved = window.grab().save(file, "PNG");
+        if (!saved)
+            std::fprintf(stderr, "hanzi-kitten: cannot write %s\n", qPrintable(file));
+        window.close();
+    });
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size));
+    return icon;
 }
 
 // --help and --version are answered without opening a display.
@@ -74,12 +108,19 @@ int main(int argc, char *argv[])
         readCommandLine(app);
     }
     QApplication app(argc, argv);
-    const std::optional<unsigned> seed = readCommandLine(app);
+    const CommandLine commandLine = readCommandLine(app);
+    // Desktops match the window to the menu entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(HK_APP_ID));
+    QApplication::setWindowIcon(programIcon());
     Fonts::installSubstitutions();
     const Content content = Content::builtIn();
-    QtPlatform platform(seed);
+    QtPlatform platform(commandLine.seed);
     warnIfTheStepSoundIsMissing(platform);
     MainWindow window(platform, content);
     window.show();
-    return app.exec();
+    bool saved = true;
+    if (!commandLine.screenshot.isEmpty())
+        takeScreenshot(window, commandLine.screenshot, saved);
+    const int status = app.exec();
+    return saved ? status : EXIT_FAILURE;
 }
