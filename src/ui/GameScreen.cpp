@@ -47,8 +47,6 @@ QPalette GameScreen::ownPalette()
 
 GameScreen::GameScreen(QWidget *parent) : QWidget(parent)
 {
-    setPalette(ownPalette());
-    setAutoFillBackground(true);
     board_ = new BoardCanvas(this);
     spinner_ = new PictureButton(this);
     spinner_->setObjectName(QStringLiteral("spinner"));

@@ -17,8 +17,8 @@ class QLabel;
 // through GameView and reports the child's input as signals.
 //
 // It can be shown at any scale: every position, size, hit area and type size grows with it, and
-// the pictures are painted from the variant drawn for the screen's fineness. Its colours are the
-// game's own, whatever the desktop's theme.
+// the pictures are painted from the variant drawn for the screen's fineness. The window it stands
+// in gives it the game's own colours, ownPalette(), whatever the desktop's theme.
 class GameScreen : public QWidget, public GameView {
     Q_OBJECT
 public:

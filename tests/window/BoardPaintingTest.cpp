@@ -44,27 +44,37 @@ QImage kittenOver(const QImage &under, int mask, int image, int scale = 1)
     return result;
 }
 
+// At design size, and painted again from the finer pictures when the screen grows.
 TEST(BoardPainting, theStartScreenShowsTheSceneEveryIconAndTheKittenAndTheBoardColourElsewhere)
 {
     const Content content = Content::builtIn();
     Journal journal;
     RecordingPlatform platform(journal);
     MainWindow window(platform, content);
-    const QImage board = boardOf(window);
-    EXPECT_EQ(board.copy(110, 110, 300, 300), rgb32(Resources::bitmap(Bitmap::scene(1))));
-    for (int square = 2; square <= Content::LastSquare; ++square) {
-        const SquareKind kind = content.square(1, square).kind;
-        EXPECT_EQ(board.copy(cellRect(content.cellOf(square))),
-                  rgb32(Resources::bitmap(Bitmap::squareIcon(kind))))
-            << square;
+    for (int scale = 1; scale <= Resources::FinestPictureScale; ++scale) {
+        SCOPED_TRACE(scale);
+        window.findChild<GameScreen *>()->setScale(scale);
+        const QImage board = boardOf(window);
+        auto area = [scale](QRect design) {
+            return QRect(design.topLeft() * scale, design.size() * scale);
+        };
+        EXPECT_EQ(board.copy(area({110, 110, 300, 300})),
+                  Resources::bitmap(Bitmap::scene(1), scale));
+        for (int square = 2; square <= Content::LastSquare; ++square) {
+            const SquareKind kind = content.square(1, square).kind;
+            EXPECT_EQ(board.copy(area(cellRect(content.cellOf(square)))),
+                      Resources::bitmap(Bitmap::squareIcon(kind), scale))
+                << square;
+        }
+        const QImage chanceIcon = Resources::bitmap(Bitmap::squareIcon(SquareKind::Chance), scale);
+        EXPECT_EQ(
+            board.copy(area(cellRect(content.cellOf(1)))),
+            kittenOver(chanceIcon, Bitmap::StandingKittenMask, Bitmap::StandingKittenImage, scale));
+        const QRgb colour = BoardCanvas::colour().rgb();
+        for (QPoint p : {QPoint(0, 0), QPoint(519, 519), QPoint(10, 250), QPoint(70, 70),
+                         QPoint(450, 300), QPoint(105, 415), QPoint(30, 430)})
+            EXPECT_EQ(board.pixel(p * scale), colour) << p.x() << "," << p.y();
     }
-    const QImage chanceIcon = Resources::bitmap(Bitmap::squareIcon(SquareKind::Chance));
-    EXPECT_EQ(board.copy(cellRect(content.cellOf(1))),
-              kittenOver(chanceIcon, Bitmap::StandingKittenMask, Bitmap::StandingKittenImage));
-    const QRgb colour = BoardCanvas::colour().rgb();
-    for (QPoint p : {QPoint(0, 0), QPoint(519, 519), QPoint(10, 250), QPoint(70, 70),
-                     QPoint(450, 300), QPoint(105, 415), QPoint(30, 430)})
-        EXPECT_EQ(board.pixel(p), colour) << p.x() << "," << p.y();
 }
 
 // The kitten over a busy part of a scene, at every picture scale: exactly its figure, drawn for
