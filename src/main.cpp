@@ -65,6 +65,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const std::optional<unsigned> seed = readCommandLine(app);
     Fonts::installSubstitutions();
+    if (const QString warning = Fonts::missingFontsWarning(); !warning.isEmpty())
+        std::fprintf(stderr, "hanzi-kitten: %s\n", qPrintable(warning));
     const Content content = Content::builtIn();
     QtPlatform platform(seed);
     MainWindow window(platform, content);
