@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libsdl2-dev
     googletest libgtest-dev clang-format
+    clang libclang-rt-14-dev
     fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk
     desktop-file-utils appstream dpkg-dev file
 )

@@ -5,7 +5,7 @@ Every fault must be caught; the script exits non-zero if one survives or no long
 
     scripts/mutants.py [--only TEXT] [--keep DIR]
 
-It takes about twenty seconds a fault on two cores. It is not part of the test command.
+It takes about a minute a fault on two cores. It is not part of the test command.
 """
 
 import argparse

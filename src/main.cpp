@@ -113,6 +113,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(HK_APP_ID));
     QApplication::setWindowIcon(programIcon());
     Fonts::installSubstitutions();
+    if (const QString warning = Fonts::missingFontsWarning(); !warning.isEmpty())
+        std::fprintf(stderr, "hanzi-kitten: %s\n", qPrintable(warning));
     const Content content = Content::builtIn();
     QtPlatform platform(commandLine.seed);
     warnIfTheStepSoundIsMissing(platform);

@@ -31,17 +31,19 @@ void Spinner::disarm()
 
 void Spinner::onClicked()
 {
-    if (!record_.spinnerArmed || record_.gameOver())
+    if (!record_.spinnerArmed || record_.gameOver() || whirling_)
         return;
+    whirling_ = true;
     record_.squaresLeft = randomBelow(platform_, Faces) + 1;
-    whirl();
-    // A click during the whirl has run a whole spin of its own by now; squaresLeft holds the
-    // latest draw, so the face always shows the number the kitten will walk.
-    view_.showSpinnerFace(Bitmap::spinnerFace(record_.squaresLeft));
-    // Starting it again keeps the full second's pause even when the delay still runs from the
-    // end of a poem.
-    timers_.start(GameTimer::SpinDelay);
+    // Nothing that runs during the whirl may start or move a walk: a walk under way (the
+    // level's first, after a press on the board) waits from here on, and so does the delay of
+    // a spin made just before.
     record_.turn = TurnState::WaitingToWalk;
+    timers_.stop(GameTimer::SpinDelay);
+    whirl();
+    whirling_ = false;
+    view_.showSpinnerFace(Bitmap::spinnerFace(record_.squaresLeft));
+    timers_.start(GameTimer::SpinDelay);
     disarm();
 }
 
@@ -51,8 +53,7 @@ void Spinner::whirl()
     const int four = Bitmap::spinnerFace(4);
     for (int face : {Bitmap::WhirlTiltedSix, four, Bitmap::WhirlTiltedFour, four}) {
         view_.showSpinnerFace(face);
-        // Lets the frame reach the screen; input waiting now is served here too, which is how
-        // a second click can start a spin within the spin.
+        // Lets the frame reach the screen; input waiting now is served here too.
         platform_.processPendingEvents();
         platform_.wait100ms();
     }

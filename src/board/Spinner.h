@@ -9,7 +9,8 @@ struct GameRecord;
 
 // The spinner beside the board. A click on the armed spinner draws a number from 1 to 6,
 // whirls for about 0.4 s with its sound and shows the number; a second later the spin delay
-// starts the kitten's walk of that many squares.
+// starts the kitten's walk of that many squares. The whirl lets waiting input run; clicks on
+// the spinner during it are ignored, however fast a child clicks.
 class Spinner {
 public:
     Spinner(GameRecord &record, GameView &view, GameTimers &timers, SoundPlayer &sounds,
@@ -31,4 +32,5 @@ private:
     SoundPlayer &sounds_;
     Platform &platform_;
     KittenWalk &walk_;
+    bool whirling_ = false;
 };

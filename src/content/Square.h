@@ -25,5 +25,8 @@ struct Cell {
     int row = 0;
 
     bool operator==(const Cell &) const = default;
-    auto operator<=>(const Cell &) const = default;
+    bool operator<(const Cell &other) const
+    {
+        return column != other.column ? column < other.column : row < other.row;
+    }
 };

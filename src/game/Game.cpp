@@ -29,7 +29,7 @@ void Game::start()
 
 void Game::onBoardPressed()
 {
-    if (record_.stage != Stage::None || record_.gameOver())
+    if (record_.stage != Stage::None || record_.gameOver() || startingLevel_)
         return;
     sounds_.playFile(platform_.dataFile(QLatin1String(Sound::StepFile)));
     startLevel();
@@ -61,7 +61,11 @@ void Game::shutDown()
 // once the board is painted.
 void Game::startLevel()
 {
+    // Presses on the board that wait among the events run here start no level of their own,
+    // however many a child makes.
+    startingLevel_ = true;
     platform_.processPendingEvents();
+    startingLevel_ = false;
     sounds_.playAsync(Sound::narration(record_.level));
     board_.redraw();
     // A walk under way, the level's first, covers one more square only.

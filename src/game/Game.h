@@ -56,4 +56,5 @@ private:
     Spinner spinner_;
     Stages stages_;
     SquareDispatch dispatch_;
+    bool startingLevel_ = false;
 };

@@ -10,11 +10,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
-#include <limits>
-#include <numbers>
+#include <future>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -29,10 +30,9 @@ constexpr auto StallMargin = 250ms;
 constexpr int DeviceRate = 22050;
 constexpr Uint16 DeviceFrames = 512;
 
-constexpr int BeepRate = 22050;
-constexpr double BeepSeconds = 0.15;
-constexpr double BeepHertz = 660.0;
-constexpr double BeepVolume = 0.2;
+// Closing the device waits for SDL's audio thread, which a stalled device can hold in its
+// driver for many seconds; the game does not wait longer than this when it ends.
+constexpr auto CloseAllowance = 500ms;
 
 // ALSA writes its own diagnostics to stderr when it finds no sound card, and SDL offers no
 // way to silence them. The game never reports sound problems, so stderr points at /dev/null
@@ -66,7 +66,42 @@ private:
 
 } // namespace
 
-SdlSoundOutput::SdlSoundOutput()
+// Shared with SDL's audio thread, which calls fill().
+struct SdlSoundOutput::Mixer {
+    std::mutex mutex;
+    std::condition_variable ended;
+    Samples current;
+    std::size_t position = 0;
+    bool playing = false;
+    // Counts the sounds started and stopped, so a waiter knows its sound was replaced.
+    std::uint64_t ticket = 0;
+    std::uint8_t silence = 0;
+
+    static void feed(void *mixer, std::uint8_t *stream, int length)
+    {
+        static_cast<Mixer *>(mixer)->fill(stream, length);
+    }
+
+    // Runs on SDL's audio thread: copies the next samples and pads with silence after the
+    // end. An asynchronous sound that has ended leaves only silence here until the next stop
+    // pauses the device from the UI thread.
+    void fill(std::uint8_t *stream, int length)
+    {
+        const auto wanted = static_cast<std::size_t>(length);
+        std::lock_guard lock(mutex);
+        const std::size_t count = std::min(wanted, current.size() - position);
+        if (count > 0)
+            std::memcpy(stream, current.data() + position, count);
+        std::memset(stream + count, silence, wanted - count);
+        position += count;
+        if (playing && position >= current.size()) {
+            playing = false;
+            ended.notify_all();
+        }
+    }
+};
+
+SdlSoundOutput::SdlSoundOutput() : mixer_(std::make_unique<Mixer>())
 {
     // SDL's event subsystem, started along with audio, would otherwise catch Ctrl+C and turn
     // it into an SDL quit event that nobody reads.
@@ -81,16 +116,28 @@ SdlSoundOutput::SdlSoundOutput()
             return;
         }
     }
-    beep_ = defaultBeep();
+    beep_ = defaultBeep(format_);
 }
 
 SdlSoundOutput::~SdlSoundOutput()
 {
-    if (!hasDevice())
-        return;
-    // Closing waits for the audio thread, so fill() never runs on a destroyed object.
-    SDL_CloseAudioDevice(device_);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (hasDevice())
+        closeDevice();
+}
+
+// The device is closed on a thread of its own. When that takes longer than the allowance the
+// game ends without it, and the mixer is left to the audio thread, which may still read it.
+void SdlSoundOutput::closeDevice()
+{
+    stop();
+    auto closed = std::make_shared<std::promise<void>>();
+    std::thread([device = device_, closed] {
+        SDL_CloseAudioDevice(device);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        closed->set_value();
+    }).detach();
+    if (closed->get_future().wait_for(CloseAllowance) == std::future_status::timeout)
+        static_cast<void>(mixer_.release());
 }
 
 // The device stays open for the whole run, and the game's sounds come in several rates,
@@ -106,17 +153,15 @@ bool SdlSoundOutput::openDevice()
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 2;
     wanted.samples = DeviceFrames;
-    wanted.callback = &SdlSoundOutput::feed;
-    wanted.userdata = this;
+    wanted.callback = &Mixer::feed;
+    wanted.userdata = mixer_.get();
     SDL_AudioSpec obtained{};
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained,
                                   SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE);
     if (device_ == 0)
         return false;
-    deviceFormat_ = obtained.format;
-    deviceChannels_ = obtained.channels;
-    deviceRate_ = obtained.freq;
-    silence_ = obtained.silence;
+    format_ = {obtained.format, obtained.channels, obtained.freq, obtained.silence};
+    mixer_->silence = obtained.silence;
     return true;
 }
 
@@ -124,38 +169,41 @@ void SdlSoundOutput::playMemory(const QByteArray &wave, PlayMode mode)
 {
     if (!hasDevice())
         return;
-    Samples samples = decode(wave).value_or(beep_);
-    const auto length = duration(samples);
+    Samples samples = decodeWave(wave, format_).value_or(beep_);
+    const auto length = playingTime(samples, format_);
     const std::uint64_t ticket = start(std::move(samples));
     if (mode == PlayMode::Sync)
         waitForEnd(ticket, length);
 }
 
+// The file is not read at all when it is too big to be a sound the game would play.
 void SdlSoundOutput::playFile(const QString &path)
 {
     if (!hasDevice())
         return;
     QFile file(path);
-    const QByteArray wave = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    start(decode(wave).value_or(beep_));
+    QByteArray wave;
+    if (file.open(QIODevice::ReadOnly) && file.size() <= MaxWaveFileBytes)
+        wave = file.read(MaxWaveFileBytes);
+    start(decodeWaveFile(wave, format_).value_or(beep_));
 }
 
 void SdlSoundOutput::stop()
 {
     if (!hasDevice())
         return;
-    // Once paused, SDL no longer calls fill(). Never pause while holding mutex_: the audio
-    // thread holds SDL's device lock while it waits for mutex_ in fill().
+    // Once paused, SDL no longer calls fill(). Never pause while holding the mixer's mutex:
+    // the audio thread holds SDL's device lock while it waits for that mutex in fill().
     SDL_PauseAudioDevice(device_, 1);
     Samples released;
     {
-        std::lock_guard lock(mutex_);
-        released.swap(current_);
-        position_ = 0;
-        playing_ = false;
-        ++ticket_;
+        std::lock_guard lock(mixer_->mutex);
+        released.swap(mixer_->current);
+        mixer_->position = 0;
+        mixer_->playing = false;
+        ++mixer_->ticket;
     }
-    ended_.notify_all();
+    mixer_->ended.notify_all();
 }
 
 // Swaps the new samples in under the lock, so the audio thread never reads a buffer that is
@@ -164,13 +212,13 @@ std::uint64_t SdlSoundOutput::start(Samples samples)
 {
     std::uint64_t ticket = 0;
     {
-        std::lock_guard lock(mutex_);
-        current_.swap(samples);
-        position_ = 0;
-        playing_ = true;
-        ticket = ++ticket_;
+        std::lock_guard lock(mixer_->mutex);
+        mixer_->current.swap(samples);
+        mixer_->position = 0;
+        mixer_->playing = true;
+        ticket = ++mixer_->ticket;
     }
-    ended_.notify_all();
+    mixer_->ended.notify_all();
     SDL_PauseAudioDevice(device_, 0);
     return ticket;
 }
@@ -182,101 +230,9 @@ void SdlSoundOutput::waitForEnd(std::uint64_t ticket, std::chrono::milliseconds 
 {
     const auto deadline = std::chrono::steady_clock::now() + length + StallMargin;
     {
-        std::unique_lock lock(mutex_);
-        ended_.wait_until(lock, deadline, [&] { return !playing_ || ticket_ != ticket; });
+        std::unique_lock lock(mixer_->mutex);
+        mixer_->ended.wait_until(lock, deadline,
+                                 [&] { return !mixer_->playing || mixer_->ticket != ticket; });
     }
     stop();
-}
-
-void SdlSoundOutput::feed(void *self, std::uint8_t *stream, int length)
-{
-    static_cast<SdlSoundOutput *>(self)->fill(stream, length);
-}
-
-// Runs on SDL's audio thread: copies the next samples and pads with silence after the end.
-// An asynchronous sound that has ended leaves only silence here until the next stop pauses the
-// device from the UI thread.
-void SdlSoundOutput::fill(std::uint8_t *stream, int length)
-{
-    const auto wanted = static_cast<std::size_t>(length);
-    std::lock_guard lock(mutex_);
-    const std::size_t count = std::min(wanted, current_.size() - position_);
-    if (count > 0)
-        std::memcpy(stream, current_.data() + position_, count);
-    std::memset(stream + count, silence_, wanted - count);
-    position_ += count;
-    if (playing_ && position_ >= current_.size()) {
-        playing_ = false;
-        ended_.notify_all();
-    }
-}
-
-std::optional<SdlSoundOutput::Samples> SdlSoundOutput::decode(const QByteArray &wave) const
-{
-    if (wave.isEmpty() || wave.size() > std::numeric_limits<int>::max())
-        return std::nullopt;
-    SDL_RWops *source = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
-    if (!source)
-        return std::nullopt;
-    SDL_AudioSpec format{};
-    Uint8 *data = nullptr;
-    Uint32 size = 0;
-    // SDL_LoadWAV_RW reads PCM and IMA ADPCM and closes the source itself.
-    if (!SDL_LoadWAV_RW(source, 1, &format, &data, &size))
-        return std::nullopt;
-    auto samples = toDeviceFormat(format, data, size);
-    SDL_FreeWAV(data);
-    return samples;
-}
-
-std::optional<SdlSoundOutput::Samples> SdlSoundOutput::toDeviceFormat(const SDL_AudioSpec &source,
-                                                                      const std::uint8_t *data,
-                                                                      std::uint32_t size) const
-{
-    SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, deviceFormat_,
-                          deviceChannels_, deviceRate_) < 0)
-        return std::nullopt;
-    const std::uint32_t frame = SDL_AUDIO_BITSIZE(source.format) / 8 * source.channels;
-    size -= size % frame;
-    if (size == 0 || !cvt.needed)
-        return Samples(data, data + size);
-    Samples samples(static_cast<std::size_t>(size) * static_cast<std::size_t>(cvt.len_mult));
-    std::memcpy(samples.data(), data, size);
-    cvt.buf = samples.data();
-    cvt.len = static_cast<int>(size);
-    if (SDL_ConvertAudio(&cvt) < 0)
-        return std::nullopt;
-    samples.resize(static_cast<std::size_t>(cvt.len_cvt));
-    return samples;
-}
-
-// A soft 0.15 s tone that swells and fades, standing in for sounds that cannot be played.
-SdlSoundOutput::Samples SdlSoundOutput::defaultBeep() const
-{
-    const int count = static_cast<int>(BeepRate * BeepSeconds);
-    std::vector<Sint16> tone(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const double t = static_cast<double>(i) / BeepRate;
-        const double envelope = std::sin(std::numbers::pi * i / count);
-        const double value =
-            BeepVolume * envelope * envelope * std::sin(2 * std::numbers::pi * BeepHertz * t);
-        tone[static_cast<std::size_t>(i)] = static_cast<Sint16>(value * 32767);
-    }
-    SDL_AudioSpec format{};
-    format.freq = BeepRate;
-    format.format = AUDIO_S16SYS;
-    format.channels = 1;
-    const auto *bytes = reinterpret_cast<const std::uint8_t *>(tone.data());
-    return toDeviceFormat(format, bytes, static_cast<std::uint32_t>(tone.size() * sizeof(Sint16)))
-        .value_or(Samples());
-}
-
-std::chrono::milliseconds SdlSoundOutput::duration(const Samples &samples) const
-{
-    const double bytesPerSecond =
-        static_cast<double>(deviceRate_) * deviceChannels_ * (SDL_AUDIO_BITSIZE(deviceFormat_) / 8);
-    const std::chrono::duration<double> seconds(static_cast<double>(samples.size()) /
-                                                bytesPerSecond);
-    return std::chrono::round<std::chrono::milliseconds>(seconds);
 }

@@ -1,15 +1,11 @@
 #pragma once
 
 #include "SoundOutput.h"
+#include "WaveDecoding.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
-#include <optional>
-#include <vector>
-
-struct SDL_AudioSpec;
+#include <memory>
 
 // The game's real sound output on SDL's audio subsystem: one device kept open for the whole
 // run, one sound at a time. Each WAVE image is decoded and converted to the device's format
@@ -23,37 +19,23 @@ public:
     SdlSoundOutput &operator=(const SdlSoundOutput &) = delete;
 
     void playMemory(const QByteArray &wave, PlayMode mode) override;
+    // A file the game cannot sensibly play (see decodeWaveFile) plays the short beep instead.
     void playFile(const QString &path) override;
     void stop() override;
 
 private:
-    using Samples = std::vector<std::uint8_t>;
+    struct Mixer;
 
     bool openDevice();
     bool hasDevice() const { return device_ != 0; }
-    std::optional<Samples> decode(const QByteArray &wave) const;
-    std::optional<Samples> toDeviceFormat(const SDL_AudioSpec &source, const std::uint8_t *data,
-                                          std::uint32_t size) const;
-    Samples defaultBeep() const;
-    std::chrono::milliseconds duration(const Samples &samples) const;
     std::uint64_t start(Samples samples);
     void waitForEnd(std::uint64_t ticket, std::chrono::milliseconds length);
-    static void feed(void *self, std::uint8_t *stream, int length);
-    void fill(std::uint8_t *stream, int length);
+    void closeDevice();
 
     std::uint32_t device_ = 0;
-    std::uint16_t deviceFormat_ = 0;
-    std::uint8_t deviceChannels_ = 0;
-    int deviceRate_ = 0;
-    std::uint8_t silence_ = 0;
+    SampleFormat format_;
     Samples beep_;
-
-    // Shared with SDL's audio thread, which calls fill().
-    std::mutex mutex_;
-    std::condition_variable ended_;
-    Samples current_;
-    std::size_t position_ = 0;
-    bool playing_ = false;
-    // Counts the sounds started and stopped, so a waiter knows its sound was replaced.
-    std::uint64_t ticket_ = 0;
+    // What SDL's audio thread reads from, apart so that it can outlive this object when a
+    // stalled device keeps that thread from ending.
+    std::unique_ptr<Mixer> mixer_;
 };

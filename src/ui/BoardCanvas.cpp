@@ -120,3 +120,10 @@ void BoardCanvas::mouseMoveEvent(QMouseEvent *)
 {
     emit hovered();
 }
+
+// The second press of a double-click arrives as a double-click, which Qt would otherwise hand
+// on as another press: it is not one.
+void BoardCanvas::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}

@@ -50,3 +50,10 @@ void Caption::mouseMoveEvent(QMouseEvent *)
 {
     emit hovered();
 }
+
+// The second press of a double-click arrives as a double-click, which Qt would otherwise hand
+// on as another press: it is not one.
+void Caption::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}

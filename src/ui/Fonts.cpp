@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
@@ -29,6 +30,15 @@ void Fonts::installSubstitutions()
     QFont::insertSubstitutions(
         QStringLiteral("宋体"),
         QStringList{QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC"), sans});
+}
+
+QString Fonts::missingFontsWarning()
+{
+    if (!QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
+        return {};
+    return QStringLiteral("No font for Chinese characters is installed, so the words show as "
+                          "empty boxes. Install the Debian packages fonts-noto-cjk, "
+                          "fonts-arphic-ukai and fonts-arphic-uming.");
 }
 
 QFont Fonts::caption(qreal scale)

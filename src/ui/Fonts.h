@@ -12,6 +12,9 @@ namespace Fonts {
 
 // Maps the layout's face names onto installed fonts; call once before creating the window.
 void installSubstitutions();
+// Without a font for Chinese every caption, poem and help text shows as empty boxes. Then this
+// says so and names the Debian packages to install; otherwise it is empty.
+QString missingFontsWarning();
 // "楷体_GB2312" 26.25 pt bold: the word captions.
 QFont caption(qreal scale = 1);
 // "幼圆" 15 pt bold: the poem title and verse lines.

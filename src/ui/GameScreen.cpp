@@ -202,9 +202,13 @@ void GameScreen::setButtonPicture(Button which, int bitmap)
     button(which)->setPicture(bitmap);
 }
 
+// A hidden button that kept the pointer would take every click the child makes.
 void GameScreen::hideButton(Button which)
 {
-    button(which)->hide();
+    PictureButton *hidden = button(which);
+    if (QWidget::mouseGrabber() == hidden)
+        hidden->releaseMouse();
+    hidden->hide();
 }
 
 void GameScreen::grabPointer(Button which)

@@ -73,3 +73,10 @@ void PictureButton::mouseMoveEvent(QMouseEvent *event)
     const QPointF at = event->position();
     emit hovered(at.x() >= 0 && at.x() <= width() && at.y() >= 0 && at.y() <= height());
 }
+
+// The second press of a double-click arrives as a double-click, which Qt would otherwise hand
+// on as another press: it is not one.
+void PictureButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}

@@ -81,12 +81,16 @@ QTimer *MainWindow::timer(GameTimer which) const
     return which == GameTimer::SpinDelay ? spinTimer_ : walkTimer_;
 }
 
-// The game takes no input while the help is open; its timers run on.
+// The game takes no input while the help is open; its timers run on. There is only ever one
+// help window, and only its closing gives the game its input back.
 void MainWindow::openHelp()
 {
     setEnabled(false);
-    help_ = new HelpWindow(this);
+    // A help window closed a moment ago may still wait for its deletion.
+    if (!help_ || help_->isHidden())
+        help_ = new HelpWindow(this);
     help_->show();
+    help_->raise();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *)

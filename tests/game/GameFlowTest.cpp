@@ -64,16 +64,36 @@ TEST_F(BoardPressDuringTheFirstWalk, playsTheStepFileRestartsTheLevelAndLeavesOn
     EXPECT_EQ(record.stage, Stage::Teaching);
 }
 
+// The walk's ticks go on during the whirl; once they could step the kitten and leave the face
+// showing a number no face has.
 TEST_F(BoardPressDuringTheFirstWalk, aSpinThenHoldsTheWalkUntilItsDelayWalksOnByTheNewNumber)
 {
     platform.draws.assign(4, 0.0f); // square 4 opens a quiz
+    platform.duringPendingEvents = [&] { game.onWalkTick(); };
     spin(2);
+    platform.duringPendingEvents = nullptr;
+    EXPECT_EQ(record.kittenSquare, 2);
+    EXPECT_EQ(view.spinnerFace, Bitmap::spinnerFace(2));
     journal.clear();
     game.onWalkTick();
     EXPECT_TRUE(journal.entries.isEmpty());
     game.onSpinDelayTick();
     EXPECT_EQ(walkUntilStopped(), 5);
     EXPECT_EQ(record.kittenSquare, 4);
+}
+
+// Presses that wait while the level starts would each start it again, inside the last.
+TEST_F(GameFlow, pressesOnTheBoardWaitingWhileTheLevelStartsAreIgnored)
+{
+    startGame();
+    int runs = 0;
+    platform.duringPendingEvents = [&] {
+        if (++runs < 100)
+            game.onBoardPressed();
+    };
+    game.onBoardPressed();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(soundsPlayed(), (std::vector<int>{-1, Sound::narration(1)}));
 }
 
 TEST_F(GameFlow, aBoardPressDoesNothingOnceAStageHasOpenedInTheLevelOrTheGameIsOver)

@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -43,6 +46,12 @@ protected:
         platform.scriptResults(6, {number - 1});
         QTest::mouseClick(child<PictureButton>("spinner"), Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>(shownWhenOpen)->isVisible(); }));
+    }
+    // A double-click through the window system, which makes the second press a double-click.
+    void doubleClick(QWidget *widget)
+    {
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
+                           widget->mapTo(&window, widget->rect().center()));
     }
     // The help window shown, if any.
     static HelpWindow *shownHelp()
@@ -176,7 +185,8 @@ INSTANTIATE_TEST_SUITE_P(OneAndAHalfTwoAndThree, MainWindowAtScale,
                              return "scale" + std::to_string(int(scale.param * 10));
                          });
 
-// F11 fills the screen and Escape leaves it; the screen grows with the window, in the middle.
+// F11 fills the screen, and Escape or F11 leaves it; the screen grows with the window, in the
+// middle.
 TEST_F(MainWindowInput, fullScreenComesAndGoesWithF11AndEscapeAndTheScreenGrowsWithIt)
 {
     auto *screen = window.findChild<GameScreen *>();
@@ -192,6 +202,77 @@ TEST_F(MainWindowInput, fullScreenComesAndGoesWithF11AndEscapeAndTheScreenGrowsW
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->size() == GameScreen::DesignSize; }));
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isFullScreen());
+    QTest::keyClick(&window, Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isFullScreen(); }));
+    QTest::keyClick(&window, Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }));
+}
+
+// Whatever gives the game window its input back while the help is open, a press on the help
+// button opens no second help window; only closing the one there is ends the help.
+TEST_F(MainWindowInput, thereIsOnlyEverOneHelpWindow)
+{
+    for (int press = 0; press < 3; ++press) {
+        window.setEnabled(true);
+        QTest::mouseClick(child<PictureButton>("helpButton"), Qt::LeftButton);
+    }
+    int open = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        open += qobject_cast<HelpWindow *>(top) && top->isVisible() ? 1 : 0;
+    EXPECT_EQ(open, 1);
+    EXPECT_FALSE(window.isEnabled());
+    shownHelp()->close();
+    EXPECT_TRUE(window.isEnabled());
+}
+
+// Children double-click; the second press of a double-click presses nothing.
+TEST_F(MainWindowInput, aDoubleClickCountsAsOneClickOnTheBoardTheSpinnerAndACaption)
+{
+    auto heard = [&](int id) {
+        return std::count(
+            platform.output.played.begin(), platform.output.played.end(),
+            PlayedSound{id, id == Sound::RightAnswer ? PlayMode::Sync : PlayMode::Async});
+    };
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(250, 470));
+    EXPECT_EQ(heard(Sound::narration(1)), 1);
+    // Three squares on, the first quiz of the level asks its words in the order shuffled.
+    platform.draws.assign(4, 0.0f);
+    platform.draws.push_front(2.5f / 6);
+    doubleClick(child<QWidget>("spinner"));
+    EXPECT_EQ(heard(Sound::Whirl), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("tadpoleButton")->isVisible(); }));
+    doubleClick(child<QWidget>("wordCaption0"));
+    EXPECT_EQ(heard(Sound::RightAnswer), 1);
+    EXPECT_TRUE(child<QWidget>("wordCaption0")->isVisible());
+}
+
+// Clicks as fast as a child's hands: one more arrives while the game lets waiting input run in
+// each frame of every whirl, 200 in all. Each could start a whirl of its own inside the last.
+TEST_F(MainWindowInput, aBurstOfClicksOnTheSpinnerWhirlsOnceAndTheKittenWalksOn)
+{
+    auto *spinner = child<PictureButton>("spinner");
+    const QPointF at = QRectF(spinner->rect()).center();
+    int depth = 0, deepest = 0, clicks = 0;
+    platform.duringPendingEvents = [&] {
+        deepest = std::max(deepest, ++depth);
+        if (clicks++ < 200) {
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    spinner, new QMouseEvent(type, at, spinner->mapToGlobal(at), Qt::LeftButton,
+                                             Qt::LeftButton, Qt::NoModifier));
+        }
+        QCoreApplication::processEvents();
+        --depth;
+    };
+    platform.draws.assign(200, 0.5f);
+    QTest::mouseClick(spinner, Qt::LeftButton);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::count(platform.output.played.begin(), platform.output.played.end(),
+                              PlayedSound{Sound::Step, PlayMode::Async}) > 0;
+        },
+        3000));
 }
 
 } // namespace
