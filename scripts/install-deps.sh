@@ -3,6 +3,7 @@
 # already there. Quick when everything is installed. Uses sudo when not run as root.
 #   scripts/install-deps.sh            build, test, package and play
 #   scripts/install-deps.sh --assets   also the tools that regenerate the pictures and sounds
+#   scripts/install-deps.sh --bench    also what the benchmark (scripts/bench.sh) runs on
 set -euo pipefail
 
 packages=(
@@ -14,9 +15,13 @@ packages=(
     fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk
     desktop-file-utils appstream dpkg-dev file
 )
-if [[ "${1:-}" == "--assets" ]]; then
-    packages+=(espeak-ng sox libsox-fmt-all fonts-noto-color-emoji fonts-dejavu-core)
-fi
+for extra in "$@"; do
+    case "$extra" in
+        --assets) packages+=(espeak-ng sox libsox-fmt-all fonts-noto-color-emoji fonts-dejavu-core) ;;
+        --bench) packages+=(xvfb libx11-dev libxtst-dev python3) ;;
+        *) echo "install-deps.sh: unknown option $extra" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

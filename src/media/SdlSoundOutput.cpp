@@ -34,6 +34,10 @@ constexpr Uint16 DeviceFrames = 512;
 // driver for many seconds; the game does not wait longer than this when it ends.
 constexpr auto CloseAllowance = 500ms;
 
+// How often, while the device is open, the keeper looks whether it has been idle long enough
+// to release it, as a share of that idle time.
+constexpr int IdleChecks = 4;
+
 // ALSA writes its own diagnostics to stderr when it finds no sound card, and SDL offers no
 // way to silence them. The game never reports sound problems, so stderr points at /dev/null
 // while the audio subsystem starts and the device opens, and is restored afterwards.
@@ -66,160 +70,230 @@ private:
 
 } // namespace
 
-// Shared with SDL's audio thread, which calls fill().
-struct SdlSoundOutput::Mixer {
-    std::mutex mutex;
+// Everything SDL's audio thread and the keeper thread touch. When a stalled device keeps them
+// from ending, the game ends without them and leaves this to them.
+struct SdlSoundOutput::State {
+    // The sound playing, shared with SDL's audio thread, which calls fill().
+    std::mutex mixing;
     std::condition_variable ended;
     Samples current;
     std::size_t position = 0;
     bool playing = false;
     // Counts the sounds started and stopped, so a waiter knows its sound was replaced.
     std::uint64_t ticket = 0;
-    std::uint8_t silence = 0;
+    Clock::time_point idleSince = Clock::now();
 
-    static void feed(void *mixer, std::uint8_t *stream, int length)
+    // The device, opened and released by the keeper and reopened by the player.
+    std::mutex devices;
+    std::condition_variable wake;
+    std::uint32_t device = 0;
+    bool ready = false;
+    bool usable = false;
+    bool quitting = false;
+    SDL_AudioSpec obtained{};
+    SampleFormat format;
+    std::chrono::milliseconds idleRelease;
+    std::thread keeper;
+
+    static void feed(void *state, std::uint8_t *stream, int length)
     {
-        static_cast<Mixer *>(mixer)->fill(stream, length);
+        static_cast<State *>(state)->fill(stream, length);
     }
 
     // Runs on SDL's audio thread: copies the next samples and pads with silence after the
     // end. An asynchronous sound that has ended leaves only silence here until the next stop
-    // pauses the device from the UI thread.
+    // pauses the device, or until the keeper releases it.
     void fill(std::uint8_t *stream, int length)
     {
         const auto wanted = static_cast<std::size_t>(length);
-        std::lock_guard lock(mutex);
+        std::lock_guard lock(mixing);
         const std::size_t count = std::min(wanted, current.size() - position);
         if (count > 0)
             std::memcpy(stream, current.data() + position, count);
-        std::memset(stream + count, silence, wanted - count);
+        std::memset(stream + count, format.silence, wanted - count);
         position += count;
         if (playing && position >= current.size()) {
             playing = false;
+            idleSince = Clock::now();
             ended.notify_all();
+        }
+    }
+
+    // The first time, the device's own sample format and rate are accepted when it offers
+    // others than asked for; a device opened again later must take the same ones, since the
+    // sounds are converted to them.
+    bool open(bool first)
+    {
+        SDL_AudioSpec wanted{};
+        wanted.freq = first ? DeviceRate : obtained.freq;
+        wanted.format = first ? AUDIO_S16SYS : obtained.format;
+        wanted.channels = first ? 2 : obtained.channels;
+        wanted.samples = DeviceFrames;
+        wanted.callback = &State::feed;
+        wanted.userdata = this;
+        const int changes =
+            first ? SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE : 0;
+        SDL_AudioSpec got{};
+        device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, changes);
+        if (device == 0)
+            return false;
+        if (first) {
+            obtained = got;
+            format = {got.format, got.channels, got.freq, got.silence};
+        }
+        return true;
+    }
+
+    bool idleLongEnough()
+    {
+        std::lock_guard lock(mixing);
+        return !playing && Clock::now() - idleSince >= idleRelease;
+    }
+
+    // Starts SDL's audio and opens the device, then releases the device whenever nothing has
+    // played for the idle time, so that nothing runs while the game waits for a click.
+    void keep()
+    {
+        bool opened = false;
+        {
+            StderrSilenced quiet;
+            opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open(true);
+        }
+        std::unique_lock lock(devices);
+        ready = true;
+        usable = opened;
+        wake.notify_all();
+        while (usable && !quitting) {
+            if (device == 0) {
+                wake.wait(lock);
+                continue;
+            }
+            wake.wait_for(lock, idleRelease / IdleChecks);
+            if (quitting || device == 0 || !idleLongEnough())
+                continue;
+            const std::uint32_t released = device;
+            device = 0;
+            lock.unlock();
+            SDL_CloseAudioDevice(released);
+            lock.lock();
         }
     }
 };
 
-SdlSoundOutput::SdlSoundOutput() : mixer_(std::make_unique<Mixer>())
+SdlSoundOutput::SdlSoundOutput(std::chrono::milliseconds idleRelease)
+    : state_(std::make_unique<State>())
 {
     // SDL's event subsystem, started along with audio, would otherwise catch Ctrl+C and turn
     // it into an SDL quit event that nobody reads.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Hanzi Kitten");
-    {
-        StderrSilenced quiet;
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return;
-        if (!openDevice()) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            return;
-        }
-    }
-    beep_ = defaultBeep(format_);
+    state_->idleRelease = idleRelease;
+    state_->keeper = std::thread([state = state_.get()] { state->keep(); });
 }
 
+// The keeper and the device are ended on a thread of their own. When that takes longer than
+// the allowance, the game ends without them and leaves them their state.
 SdlSoundOutput::~SdlSoundOutput()
 {
-    if (hasDevice())
-        closeDevice();
-}
-
-// The device is closed on a thread of its own. When that takes longer than the allowance the
-// game ends without it, and the mixer is left to the audio thread, which may still read it.
-void SdlSoundOutput::closeDevice()
-{
-    stop();
-    auto closed = std::make_shared<std::promise<void>>();
-    std::thread([device = device_, closed] {
-        SDL_CloseAudioDevice(device);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        closed->set_value();
+    if (usable())
+        stop();
+    {
+        std::lock_guard lock(state_->devices);
+        state_->quitting = true;
+    }
+    state_->wake.notify_all();
+    auto ended = std::make_shared<std::promise<void>>();
+    std::thread([state = state_.get(), ended] {
+        state->keeper.join();
+        if (state->device != 0)
+            SDL_CloseAudioDevice(state->device);
+        if (state->usable)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        ended->set_value();
     }).detach();
-    if (closed->get_future().wait_for(CloseAllowance) == std::future_status::timeout)
-        static_cast<void>(mixer_.release());
+    if (ended->get_future().wait_for(CloseAllowance) == std::future_status::timeout)
+        static_cast<void>(state_.release());
 }
 
-// The device stays open for the whole run, and the game's sounds come in several rates,
-// widths and channel counts, so the device is opened once and every sound is converted into
-// its format once, in full, with SDL_ConvertAudio (which keeps exact lengths); SDL then never
-// resamples on the fly. Almost every sound is recorded at 22050 Hz, so asking for that rate
-// spares them resampling, which would hold up the start of a long narration noticeably.
-// The hardware's own sample format and rate are accepted when it offers different ones.
-bool SdlSoundOutput::openDevice()
+// Waits for the first opening of the device; without a device every play is silent.
+bool SdlSoundOutput::usable()
 {
-    SDL_AudioSpec wanted{};
-    wanted.freq = DeviceRate;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = 2;
-    wanted.samples = DeviceFrames;
-    wanted.callback = &Mixer::feed;
-    wanted.userdata = mixer_.get();
-    SDL_AudioSpec obtained{};
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained,
-                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE);
-    if (device_ == 0)
-        return false;
-    format_ = {obtained.format, obtained.channels, obtained.freq, obtained.silence};
-    mixer_->silence = obtained.silence;
-    return true;
+    std::unique_lock lock(state_->devices);
+    state_->wake.wait(lock, [this] { return state_->ready; });
+    return state_->usable;
 }
 
 void SdlSoundOutput::playMemory(const QByteArray &wave, PlayMode mode)
 {
-    if (!hasDevice())
+    if (!usable())
         return;
-    Samples samples = decodeWave(wave, format_).value_or(beep_);
-    const auto length = playingTime(samples, format_);
-    const std::uint64_t ticket = start(std::move(samples));
-    if (mode == PlayMode::Sync)
-        waitForEnd(ticket, length);
+    Samples samples = decodeWave(wave, state_->format).value_or(beep());
+    const auto length = playingTime(samples, state_->format);
+    const std::optional<std::uint64_t> ticket = start(std::move(samples));
+    if (ticket && mode == PlayMode::Sync)
+        waitForEnd(*ticket, length);
 }
 
 // The file is not read at all when it is too big to be a sound the game would play.
 void SdlSoundOutput::playFile(const QString &path)
 {
-    if (!hasDevice())
+    if (!usable())
         return;
     QFile file(path);
     QByteArray wave;
     if (file.open(QIODevice::ReadOnly) && file.size() <= MaxWaveFileBytes)
         wave = file.read(MaxWaveFileBytes);
-    start(decodeWaveFile(wave, format_).value_or(beep_));
+    start(decodeWaveFile(wave, state_->format).value_or(beep()));
 }
 
 void SdlSoundOutput::stop()
 {
-    if (!hasDevice())
+    std::lock_guard lock(state_->devices);
+    if (!state_->usable)
         return;
-    // Once paused, SDL no longer calls fill(). Never pause while holding the mixer's mutex:
-    // the audio thread holds SDL's device lock while it waits for that mutex in fill().
-    SDL_PauseAudioDevice(device_, 1);
+    // Once paused, SDL no longer calls fill(). Never pause while holding the mixing lock: the
+    // audio thread holds SDL's device lock while it waits for that lock in fill().
+    if (state_->device != 0)
+        SDL_PauseAudioDevice(state_->device, 1);
     Samples released;
     {
-        std::lock_guard lock(mixer_->mutex);
-        released.swap(mixer_->current);
-        mixer_->position = 0;
-        mixer_->playing = false;
-        ++mixer_->ticket;
+        std::lock_guard mixing(state_->mixing);
+        released.swap(state_->current);
+        state_->position = 0;
+        state_->playing = false;
+        state_->idleSince = Clock::now();
+        ++state_->ticket;
     }
-    mixer_->ended.notify_all();
+    state_->ended.notify_all();
 }
 
-// Swaps the new samples in under the lock, so the audio thread never reads a buffer that is
-// being replaced; the old samples are freed after the lock is released.
-std::uint64_t SdlSoundOutput::start(Samples samples)
+// Opens the device again if the keeper has released it; a device that cannot be opened again
+// leaves the game silent, as if there had never been one. The new samples are swapped in under
+// the mixing lock, so the audio thread never reads a buffer that is being replaced; the old
+// ones are freed after the lock is released.
+std::optional<std::uint64_t> SdlSoundOutput::start(Samples samples)
 {
+    std::lock_guard lock(state_->devices);
+    if (!state_->usable)
+        return std::nullopt;
+    if (state_->device == 0) {
+        if (!state_->open(false)) {
+            state_->usable = false;
+            return std::nullopt;
+        }
+        // The keeper watches the device again.
+        state_->wake.notify_all();
+    }
     std::uint64_t ticket = 0;
     {
-        std::lock_guard lock(mixer_->mutex);
-        mixer_->current.swap(samples);
-        mixer_->position = 0;
-        mixer_->playing = true;
-        ticket = ++mixer_->ticket;
+        std::lock_guard mixing(state_->mixing);
+        state_->current.swap(samples);
+        state_->position = 0;
+        state_->playing = true;
+        ticket = ++state_->ticket;
     }
-    mixer_->ended.notify_all();
-    SDL_PauseAudioDevice(device_, 0);
+    state_->ended.notify_all();
+    SDL_PauseAudioDevice(state_->device, 0);
     return ticket;
 }
 
@@ -228,11 +302,18 @@ std::uint64_t SdlSoundOutput::start(Samples samples)
 // device is paused afterwards.
 void SdlSoundOutput::waitForEnd(std::uint64_t ticket, std::chrono::milliseconds length)
 {
-    const auto deadline = std::chrono::steady_clock::now() + length + StallMargin;
+    const auto deadline = Clock::now() + length + StallMargin;
     {
-        std::unique_lock lock(mixer_->mutex);
-        mixer_->ended.wait_until(lock, deadline,
-                                 [&] { return !mixer_->playing || mixer_->ticket != ticket; });
+        std::unique_lock lock(state_->mixing);
+        state_->ended.wait_until(lock, deadline,
+                                 [&] { return !state_->playing || state_->ticket != ticket; });
     }
     stop();
+}
+
+const Samples &SdlSoundOutput::beep()
+{
+    if (beep_.empty())
+        beep_ = defaultBeep(state_->format);
+    return beep_;
 }

@@ -6,14 +6,17 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
-// The game's real sound output on SDL's audio subsystem: one device kept open for the whole
-// run, one sound at a time. Each WAVE image is decoded and converted to the device's format
-// when it starts, so the audio thread only copies samples. Without an audio device every play
-// is silent and returns at once; an image that cannot be decoded plays a short soft beep.
+// The game's real sound output on SDL's audio subsystem, one sound at a time. Each WAVE image
+// is decoded and converted to the device's format when it starts, so the audio thread only
+// copies samples. The device opens on a thread of its own while the window is being made, and
+// is released whenever nothing has played for the idle time, so that nothing runs while the
+// game waits for a click; the next sound opens it again. Without an audio device every play is
+// silent and returns at once; an image that cannot be decoded plays a short soft beep.
 class SdlSoundOutput : public SoundOutput {
 public:
-    SdlSoundOutput();
+    explicit SdlSoundOutput(std::chrono::milliseconds idleRelease = std::chrono::seconds(2));
     ~SdlSoundOutput() override;
     SdlSoundOutput(const SdlSoundOutput &) = delete;
     SdlSoundOutput &operator=(const SdlSoundOutput &) = delete;
@@ -24,18 +27,14 @@ public:
     void stop() override;
 
 private:
-    struct Mixer;
+    using Clock = std::chrono::steady_clock;
+    struct State;
 
-    bool openDevice();
-    bool hasDevice() const { return device_ != 0; }
-    std::uint64_t start(Samples samples);
+    bool usable();
+    std::optional<std::uint64_t> start(Samples samples);
     void waitForEnd(std::uint64_t ticket, std::chrono::milliseconds length);
-    void closeDevice();
+    const Samples &beep();
 
-    std::uint32_t device_ = 0;
-    SampleFormat format_;
+    std::unique_ptr<State> state_;
     Samples beep_;
-    // What SDL's audio thread reads from, apart so that it can outlive this object when a
-    // stalled device keeps that thread from ending.
-    std::unique_ptr<Mixer> mixer_;
 };

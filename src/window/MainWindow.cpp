@@ -2,6 +2,12 @@
 
 #include "GameScreen.h"
 #include "HelpWindow.h"
+#ifdef HK_BENCH
+#include "TimedScreen.h"
+using Screen = TimedScreen;
+#else
+using Screen = GameScreen;
+#endif
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -24,8 +30,8 @@ QTimer *gameTimer(QObject *parent, const char *name, int milliseconds)
 } // namespace
 
 MainWindow::MainWindow(Platform &platform, const Content &content, QWidget *parent)
-    : QWidget(parent), screen_(new GameScreen(this)),
-      spinTimer_(gameTimer(this, "spinTimer", 1000)), walkTimer_(gameTimer(this, "walkTimer", 200)),
+    : QWidget(parent), screen_(new Screen(this)), spinTimer_(gameTimer(this, "spinTimer", 1000)),
+      walkTimer_(gameTimer(this, "walkTimer", 200)),
       game_(record_, content, *screen_, *this, platform)
 {
     setWindowTitle(QStringLiteral("小猫学汉字"));

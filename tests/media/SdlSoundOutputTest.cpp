@@ -3,6 +3,7 @@
 
 #include <SDL_audio.h>
 
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -94,6 +95,52 @@ TEST(SdlSoundOutput, anAbsurdStepFilePlaysTheDefaultSoundAtOnce)
         EXPECT_LT(timed([&] { output.playFile(path); }), 200ms) << path.toStdString();
 }
 
+// SDL's audio thread, which runs while the device is open.
+bool audioThreadRuns()
+{
+    QDirIterator tasks(QStringLiteral("/proc/self/task"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (tasks.hasNext()) {
+        QFile name(tasks.next() + QStringLiteral("/comm"));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("SDLAudio"))
+            return true;
+    }
+    return false;
+}
+
+TEST(SdlSoundOutput, releasesTheDeviceWhenIdleAndPlaysWholeSoundsOnceItIsBack)
+{
+    SdlSoundOutput output(100ms);
+    for (int round = 0; round < 2; ++round) {
+        const auto sync = timed([&] { output.playMemory(toneWave(0.3), PlayMode::Sync); });
+        EXPECT_GE(sync, 250ms) << round;
+        EXPECT_LT(sync, 1500ms) << round;
+        std::this_thread::sleep_for(400ms);
+        EXPECT_FALSE(audioThreadRuns()) << round;
+    }
+    output.playMemory(toneWave(5.0), PlayMode::Async);
+    std::this_thread::sleep_for(400ms);
+    EXPECT_TRUE(audioThreadRuns());
+}
+
+TEST(SdlSoundOutput, withoutADeviceEveryPlayIsSilentAndReturnsAtOnce)
+{
+    const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no-such-audio-driver");
+    {
+        SdlSoundOutput output;
+        output.stop();
+        const auto elapsed = timed([&] {
+            output.playMemory(toneWave(2.0), PlayMode::Sync);
+            output.playMemory(QByteArray("garbage"), PlayMode::Sync);
+            output.playFile(QStringLiteral("/no/such/file.wav"));
+            output.stop();
+        });
+        EXPECT_LT(elapsed, 200ms);
+    }
+    qputenv("SDL_AUDIODRIVER", driver);
+}
+
+// Last: the stalled device it leaves behind never ends.
 // A device that stops taking samples: SDL's disk driver writing into a pipe nobody reads.
 TEST(SdlSoundOutput, aStalledDeviceHoldsTheEndOfTheGameHalfASecondAtMost)
 {
@@ -108,8 +155,8 @@ TEST(SdlSoundOutput, aStalledDeviceHoldsTheEndOfTheGameHalfASecondAtMost)
     qputenv("SDL_DISKAUDIOFILE", pipe);
     qputenv("SDL_DISKAUDIODELAY", "0");
     auto *output = new SdlSoundOutput;
-    qputenv("SDL_AUDIODRIVER", "dummy");
     output->playMemory(toneWave(5.0), PlayMode::Async);
+    qputenv("SDL_AUDIODRIVER", "dummy");
     std::this_thread::sleep_for(300ms);
     auto gone = std::make_shared<std::promise<void>>();
     const auto begin = Clock::now();
@@ -120,21 +167,8 @@ TEST(SdlSoundOutput, aStalledDeviceHoldsTheEndOfTheGameHalfASecondAtMost)
     EXPECT_EQ(gone->get_future().wait_for(2s), std::future_status::ready);
     EXPECT_LT(Clock::now() - begin, 700ms);
     close(reader);
-}
-
-TEST(SdlSoundOutput, withoutADeviceEveryPlayIsSilentAndReturnsAtOnce)
-{
-    const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
-    qputenv("SDL_AUDIODRIVER", "no-such-audio-driver");
-    SdlSoundOutput output;
-    qputenv("SDL_AUDIODRIVER", driver);
-    const auto elapsed = timed([&] {
-        output.playMemory(toneWave(2.0), PlayMode::Sync);
-        output.playMemory(QByteArray("garbage"), PlayMode::Sync);
-        output.playFile(QStringLiteral("/no/such/file.wav"));
-        output.stop();
-    });
-    EXPECT_LT(elapsed, 200ms);
+    qunsetenv("SDL_DISKAUDIOFILE");
+    qunsetenv("SDL_DISKAUDIODELAY");
 }
 
 } // namespace
