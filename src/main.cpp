@@ -118,6 +118,8 @@ int main(int argc, char *argv[])
     const Content content = Content::builtIn();
     QtPlatform platform(commandLine.seed);
     warnIfTheStepSoundIsMissing(platform);
+    // The device opens while the window is made.
+    platform.startSound();
     MainWindow window(platform, content);
     window.show();
     bool saved = true;

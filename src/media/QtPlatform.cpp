@@ -22,7 +22,7 @@ std::seed_seq clockSeed()
 
 } // namespace
 
-QtPlatform::QtPlatform(std::optional<unsigned> seed) : sound_(std::make_unique<SdlSoundOutput>())
+QtPlatform::QtPlatform(std::optional<unsigned> seed)
 {
     if (seed) {
         generator_.seed(*seed);
@@ -34,8 +34,15 @@ QtPlatform::QtPlatform(std::optional<unsigned> seed) : sound_(std::make_unique<S
 
 QtPlatform::~QtPlatform() = default;
 
+void QtPlatform::startSound()
+{
+    if (!sound_)
+        sound_ = std::make_unique<SdlSoundOutput>();
+}
+
 SoundOutput &QtPlatform::sound()
 {
+    startSound();
     return *sound_;
 }
 

@@ -17,6 +17,10 @@ public:
     explicit QtPlatform(std::optional<unsigned> seed = std::nullopt);
     ~QtPlatform() override;
 
+    // Starts the sound output, which opens its device on a thread of its own; sound() does it
+    // on first use otherwise. The output may silence stderr for a moment while the device
+    // opens, so what the program has to say at start-up is said before this.
+    void startSound();
     SoundOutput &sound() override;
     float randomUniform() override;
     void processPendingEvents() override;
