@@ -108,7 +108,8 @@ def run(command, cwd, log=None):
 
 
 def failing_tests(build):
-    result = subprocess.run(["ctest", "--test-dir", build, "-j2", "--timeout", "120"],
+    # The monkey's long random run proves other things and would only slow each fault down.
+    result = subprocess.run(["ctest", "--test-dir", build, "-j2", "--timeout", "120", "-E", "^Monkey$"],
                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     names = re.findall(r"^\s*\d+ - (.+) \([^)]*\)$", result.stdout, re.MULTILINE)
     # Parameterised tests carry their parameter's bytes after the name.
@@ -132,7 +133,7 @@ def main():
         with open(os.path.join(root, name), "rb") as new:
             content = new.read()
         if not os.path.exists(target) or open(target, "rb").read() != content:
-            shutil.copy2(os.path.join(root, name), target)
+            shutil.copy(os.path.join(root, name), target)
     print(f"building the unchanged sources in {build} ...", flush=True)
     if run(["cmake", "-S", source, "-B", build], root).returncode or \
             run(["cmake", "--build", build, "-j2"], root).returncode:

@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
+#include "Stderr.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,6 +11,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,8 +65,9 @@ CommandLine readCommandLine(const QCoreApplication &app)
 void warnIfTheStepSoundIsMissing(const Platform &platform)
 {
     if (!QFileInfo::exists(platform.dataFile(QLatin1String(Sound::StepFile))))
-        std::fprintf(stderr, "hanzi-kitten: %s is neither in %s nor in %s\n", Sound::StepFile,
-                     qPrintable(platform.programFolder()), qPrintable(platform.dataFolder()));
+        sayOnStderr(QStringLiteral("%1 is neither in %2 nor in %3")
+                        .arg(QLatin1String(Sound::StepFile), platform.programFolder(),
+                             platform.dataFolder()));
 }
 
 // Saves the window as it is first shown and closes it, which ends the game as usual; saved
@@ -85,6 +88,15 @@ QIcon programIcon()
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icon/%1.png").arg(size));
     return icon;
+}
+
+// What need not hold up the first screen: reading every font on the machine to see whether
+// one has Chinese characters, and decoding the program's icon at every size.
+void finishStartingUp()
+{
+    if (const QString warning = Fonts::missingFontsWarning(); !warning.isEmpty())
+        sayOnStderr(warning);
+    QApplication::setWindowIcon(programIcon());
 }
 
 // --help and --version are answered without opening a display.
@@ -111,10 +123,7 @@ int main(int argc, char *argv[])
     const CommandLine commandLine = readCommandLine(app);
     // Desktops match the window to the menu entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(HK_APP_ID));
-    QApplication::setWindowIcon(programIcon());
     Fonts::installSubstitutions();
-    if (const QString warning = Fonts::missingFontsWarning(); !warning.isEmpty())
-        std::fprintf(stderr, "hanzi-kitten: %s\n", qPrintable(warning));
     const Content content = Content::builtIn();
     QtPlatform platform(commandLine.seed);
     warnIfTheStepSoundIsMissing(platform);
@@ -122,6 +131,8 @@ int main(int argc, char *argv[])
     platform.startSound();
     MainWindow window(platform, content);
     window.show();
+    // By then the first screen is painted.
+    QTimer::singleShot(std::chrono::milliseconds(250), &finishStartingUp);
     bool saved = true;
     if (!commandLine.screenshot.isEmpty())
         takeScreenshot(window, commandLine.screenshot, saved);

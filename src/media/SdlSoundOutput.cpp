@@ -1,5 +1,7 @@
 #include "SdlSoundOutput.h"
 
+#include "Stderr.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -43,7 +45,7 @@ constexpr int IdleChecks = 4;
 // while the audio subsystem starts and the device opens, and is restored afterwards.
 class StderrSilenced {
 public:
-    StderrSilenced()
+    StderrSilenced() : held_(holdStderr())
     {
         std::fflush(stderr);
         saved_ = dup(STDERR_FILENO);
@@ -65,6 +67,7 @@ public:
     StderrSilenced &operator=(const StderrSilenced &) = delete;
 
 private:
+    std::unique_lock<std::mutex> held_;
     int saved_ = -1;
 };
 

@@ -36,7 +36,10 @@ void Caption::setScale(qreal scale)
 {
     scale_ = scale;
     setFont(Fonts::caption(scale));
-    adjustSize();
+    // An empty caption has nothing to fit; fitting it would read every font on the machine
+    // before the first screen is up.
+    if (!text().isEmpty())
+        adjustSize();
     moveTo(designPosition_);
 }
 

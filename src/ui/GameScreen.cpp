@@ -144,7 +144,8 @@ void GameScreen::placePoem()
     poemPoet_->setFont(Fonts::poemAuthor(scale_));
     poemLines_->move(DesignScale::scaled(PoemLinesPosition, scale_));
     poemLines_->setFont(Fonts::poemText(scale_));
-    poemLines_->adjustSize();
+    if (!poemLines_->text().isEmpty())
+        poemLines_->adjustSize();
 }
 
 PictureButton *GameScreen::button(Button which) const

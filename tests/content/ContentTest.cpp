@@ -41,17 +41,6 @@ TEST(ContentLevels, giveEachSquareItsKindAndIndexAndFindTheSquareThatTeachesAGro
     EXPECT_EQ(builtIn().square(1, Content::LastSquare + 1), Square{});
 }
 
-TEST(ContentWords, holdTheWordsTheirGroupsAndThePoemsAsWritten)
-{
-    EXPECT_EQ(builtIn().word(0), "厨房");
-    EXPECT_EQ(builtIn().word(31), "钟表");
-    EXPECT_EQ(builtIn().groupWord(15, 3), 31);
-    EXPECT_EQ(builtIn().groupWord(16, 0), 0);
-    EXPECT_EQ(builtIn().poem(0).title, "出塞");
-    EXPECT_EQ(builtIn().poem(1).lines[0], "葡萄美酒夜光杯");
-    EXPECT_TRUE(builtIn().poem(3).lines[3].endsWith("\r\n"));
-}
-
 QString builtInText(int id)
 {
     QFile file(QStringLiteral(":/strings/%1.txt").arg(id));

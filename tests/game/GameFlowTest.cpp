@@ -121,15 +121,9 @@ TEST_F(GameFlow, theHelpButtonSilencesTheGameAndOpensTheHelpInItsNormalLook)
     EXPECT_EQ(view.helpOpened, 1);
 }
 
-TEST_F(GameFlow, theBeeShowsItsHoverLookUpToItsEdgesAndClosingTheWindowCutsTheSoundOff)
+TEST_F(GameFlow, closingTheWindowCutsTheSoundOff)
 {
-    enter(2, SquareKind::Teaching, 3);
-    game.onButtonHovered(Button::Bee, true);
-    EXPECT_EQ(view.buttons[Button::Bee], (FakeView::ButtonLook{Bitmap::BeeButtonHovered, true}));
-    EXPECT_EQ(view.pointerHolder, Button::Bee);
-    game.onButtonHovered(Button::Bee, false);
-    EXPECT_EQ(view.buttons[Button::Bee], (FakeView::ButtonLook{Bitmap::BeeButton, true}));
-    EXPECT_EQ(view.pointerHolder, std::nullopt);
+    startGame();
     game.shutDown();
     EXPECT_EQ(soundsPlayed(), std::vector<int>{Sound::Stop});
 }

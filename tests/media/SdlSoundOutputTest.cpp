@@ -48,13 +48,8 @@ TEST(SdlSoundOutput, whatCannotBeDecodedPlaysTheShortDefaultSound)
     const auto elapsed = timed([&] { output.playMemory(QByteArray("garbage"), PlayMode::Sync); });
     EXPECT_GE(elapsed, 100ms);
     EXPECT_LT(elapsed, 1000ms);
-    QTemporaryDir folder;
-    QFile garbage(folder.filePath(QStringLiteral("step.wav")));
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-    garbage.write("RIFF\x10\0\0\0WAVEjunkjunkjunk", 24);
-    garbage.close();
-    for (const QString &path : {QStringLiteral("/no/such/folder/wav/step.wav"), garbage.fileName()})
-        EXPECT_LT(timed([&] { output.playFile(path); }), 200ms) << path.toStdString();
+    EXPECT_LT(timed([&] { output.playFile(QStringLiteral("/no/such/folder/wav/step.wav")); }),
+              200ms);
 }
 
 TEST(WaveFiles, areDecodedOnlyWhenTheGameCanSensiblyPlayThem)

@@ -9,15 +9,7 @@ QString cellText(Cell cell)
 
 const char *buttonName(Button button)
 {
-    switch (button) {
-    case Button::Help:
-        return "help";
-    case Button::Bee:
-        return "bee";
-    case Button::Tadpole:
-        break;
-    }
-    return "tadpole";
+    return button == Button::Help ? "help" : button == Button::Bee ? "bee" : "tadpole";
 }
 
 } // namespace

@@ -102,23 +102,6 @@ TEST_F(MainWindowInput, aChildPlaysATeachingSquareWithTheMouse)
     spinTo(1, "beeButton");
 }
 
-TEST_F(MainWindowInput, theHelpHoldsTheGameUntilItClosesAndClosingTheGameClosesTheHelp)
-{
-    QTest::mouseClick(child<PictureButton>("helpButton"), Qt::LeftButton);
-    HelpWindow *help = shownHelp();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->windowTitle(), "帮助");
-    EXPECT_FALSE(window.isEnabled());
-    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::Stop, PlayMode::Async}));
-    help->close();
-    EXPECT_TRUE(window.isEnabled());
-
-    QTest::mouseClick(child<PictureButton>("helpButton"), Qt::LeftButton);
-    ASSERT_NE(shownHelp(), nullptr);
-    window.close();
-    EXPECT_EQ(shownHelp(), nullptr);
-}
-
 // The window made scale times its design size: the screen fills it, and every click at a design
 // point scaled lands on what it lands on at design size. Edges included.
 class MainWindowAtScale : public MainWindowInput, public ::testing::WithParamInterface<double> {
@@ -208,9 +191,10 @@ TEST_F(MainWindowInput, fullScreenComesAndGoesWithF11AndEscapeAndTheScreenGrowsW
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }));
 }
 
-// Whatever gives the game window its input back while the help is open, a press on the help
-// button opens no second help window; only closing the one there is ends the help.
-TEST_F(MainWindowInput, thereIsOnlyEverOneHelpWindow)
+// The help silences the game and holds it until it closes. Whatever gives the game window its
+// input back meanwhile, a press on the help button opens no second help window; closing the
+// game closes the help.
+TEST_F(MainWindowInput, theHelpHoldsTheGameUntilItClosesAndThereIsOnlyEverOne)
 {
     for (int press = 0; press < 3; ++press) {
         window.setEnabled(true);
@@ -220,9 +204,14 @@ TEST_F(MainWindowInput, thereIsOnlyEverOneHelpWindow)
     for (QWidget *top : QApplication::topLevelWidgets())
         open += qobject_cast<HelpWindow *>(top) && top->isVisible() ? 1 : 0;
     EXPECT_EQ(open, 1);
+    EXPECT_EQ(shownHelp()->windowTitle(), "帮助");
     EXPECT_FALSE(window.isEnabled());
+    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::Stop, PlayMode::Async}));
     shownHelp()->close();
     EXPECT_TRUE(window.isEnabled());
+    QTest::mouseClick(child<PictureButton>("helpButton"), Qt::LeftButton);
+    window.close();
+    EXPECT_EQ(shownHelp(), nullptr);
 }
 
 // Children double-click; the second press of a double-click presses nothing.
