@@ -8,15 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QRect designRect(QPoint position, int bitmap)
-{
-    return {position, Resources::bitmap(bitmap).size()};
-}
-
-} // namespace
-
 BoardCanvas::BoardCanvas(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("board"));
@@ -29,13 +20,13 @@ BoardCanvas::BoardCanvas(QWidget *parent) : QWidget(parent)
 
 void BoardCanvas::paintPicture(QPoint position, int bitmap)
 {
-    paint({position, bitmap, QPainter::CompositionMode_Source});
+    paint(bitmap, position, QPainter::CompositionMode_Source);
 }
 
 void BoardCanvas::paintFigure(QPoint position, int mask, int image)
 {
-    paint({position, mask, QPainter::RasterOp_SourceAndDestination});
-    paint({position, image, QPainter::RasterOp_SourceXorDestination});
+    paint(mask, position, QPainter::RasterOp_SourceAndDestination);
+    paint(image, position, QPainter::RasterOp_SourceXorDestination);
 }
 
 void BoardCanvas::clear()
@@ -53,14 +44,13 @@ void BoardCanvas::setScale(qreal scale)
     update();
 }
 
-void BoardCanvas::paint(const Piece &piece)
+void BoardCanvas::paint(int bitmap, QPoint position, QPainter::CompositionMode mode)
 {
+    const Piece piece{{position, Resources::bitmap(bitmap).size()}, bitmap, mode};
     // A copied picture hides every piece wholly under it, so those need not be kept.
-    if (piece.mode == QPainter::CompositionMode_Source) {
-        const QRect covered = designRect(piece.position, piece.bitmap);
-        std::erase_if(pieces_, [&covered](const Piece &under) {
-            return covered.contains(designRect(under.position, under.bitmap));
-        });
+    if (mode == QPainter::CompositionMode_Source) {
+        std::erase_if(pieces_,
+                      [&piece](const Piece &under) { return piece.area.contains(under.area); });
     }
     pieces_.push_back(piece);
     const int pictureScale = wantedPictureScale();
@@ -70,7 +60,7 @@ void BoardCanvas::paint(const Piece &piece)
         paintOnCanvas(piece);
     }
     // The widget pixels the piece touches, with a pixel's margin for rounding at odd scales.
-    const QRect touched = designRect(piece.position, piece.bitmap);
+    const QRect &touched = piece.area;
     update(QRectF(touched.x() * scale_, touched.y() * scale_, touched.width() * scale_,
                   touched.height() * scale_)
                .toAlignedRect()
@@ -81,7 +71,7 @@ void BoardCanvas::paintOnCanvas(const Piece &piece)
 {
     QPainter painter(&canvas_);
     painter.setCompositionMode(piece.mode);
-    painter.drawImage(piece.position * pictureScale_,
+    painter.drawImage(piece.area.topLeft() * pictureScale_,
                       Resources::bitmap(piece.bitmap, pictureScale_));
 }
 

@@ -45,14 +45,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    // One picture painted on the board, at a design position.
+    // One picture painted on the board, and the design pixels it covers.
     struct Piece {
-        QPoint position;
+        QRect area;
         int bitmap;
         QPainter::CompositionMode mode;
     };
 
-    void paint(const Piece &piece);
+    void paint(int bitmap, QPoint position, QPainter::CompositionMode mode);
     void paintOnCanvas(const Piece &piece);
     int wantedPictureScale() const;
     void repaintCanvas(int pictureScale);

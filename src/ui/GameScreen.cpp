@@ -6,6 +6,7 @@
 #include "DesignScale.h"
 #include "Fonts.h"
 #include "PictureButton.h"
+#include "Resources.h"
 
 #include <QLabel>
 
@@ -136,6 +137,16 @@ void GameScreen::setScale(qreal scale)
     placePoem();
 }
 
+void GameScreen::decodeAhead() const
+{
+    const int pictureScale = Resources::pictureScaleFor(scale_ * devicePixelRatioF());
+    for (int bitmap : {Bitmap::WalkingKittenMask, Bitmap::WalkingKittenImage,
+                       Bitmap::WhirlTiltedSix, Bitmap::WhirlTiltedFour})
+        Resources::bitmap(bitmap, pictureScale);
+    for (int number = 1; number <= 6; ++number)
+        Resources::bitmap(Bitmap::spinnerFace(number), pictureScale);
+}
+
 void GameScreen::placePoem()
 {
     poemTitle_->setGeometry(DesignScale::scaled(PoemTitleGeometry, scale_));
@@ -214,7 +225,10 @@ void GameScreen::hideButton(Button which)
 
 void GameScreen::grabPointer(Button which)
 {
-    button(which)->grabMouse();
+    // Grabbing asks the display server and waits for its answer; the hover look asks on every
+    // pointer move, and the button mostly holds the pointer already.
+    if (PictureButton *grabber = button(which); QWidget::mouseGrabber() != grabber)
+        grabber->grabMouse();
 }
 
 void GameScreen::releasePointer()

@@ -13,8 +13,12 @@ PictureButton::PictureButton(QWidget *parent) : QWidget(parent)
 
 void PictureButton::setPicture(int bitmap)
 {
+    const QSize size = Resources::bitmap(bitmap).size();
+    // The hover look sets its picture on every pointer move: the same one needs no repaint.
+    if (bitmap == picture_ && size == design_.size())
+        return;
     picture_ = bitmap;
-    design_.setSize(Resources::bitmap(bitmap).size());
+    design_.setSize(size);
     place();
     update();
 }
