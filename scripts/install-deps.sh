@@ -18,7 +18,7 @@ packages=(
 for extra in "$@"; do
     case "$extra" in
         --assets) packages+=(espeak-ng sox libsox-fmt-all fonts-noto-color-emoji fonts-dejavu-core) ;;
-        --bench) packages+=(xvfb libx11-dev libxtst-dev python3) ;;
+        --bench) packages+=(xvfb libx11-dev libxtst-dev dbus-daemon python3) ;;
         *) echo "install-deps.sh: unknown option $extra" >&2; exit 2 ;;
     esac
 done

@@ -54,6 +54,7 @@ private:
 
     void paint(int bitmap, QPoint position, QPainter::CompositionMode mode);
     void paintOnCanvas(const Piece &piece);
+    bool showsAlready(const Piece &piece) const;
     int wantedPictureScale() const;
     void repaintCanvas(int pictureScale);
 

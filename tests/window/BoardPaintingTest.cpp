@@ -103,4 +103,21 @@ TEST(BoardPainting, theKittenCoversOnlyItsFigureInEitherPoseAtEveryScale)
     }
 }
 
+// A walk paints the whole board again on every step, and a picture painted where it already
+// lies may be left as it is; but not once something else was painted in its place or over it.
+TEST(BoardPainting, aPicturePaintedAgainCoversWhatWasPaintedInItsPlaceOrOverItSince)
+{
+    GameScreen screen;
+    const QRect sceneArea(110, 110, 300, 300);
+    const QImage scene = Resources::bitmap(Bitmap::scene(1));
+    screen.paintScene(Bitmap::scene(1));
+    screen.paintScene(Bitmap::scene(2));
+    EXPECT_EQ(boardOf(screen).copy(sceneArea), Resources::bitmap(Bitmap::scene(2)));
+    screen.paintScene(Bitmap::scene(1));
+    EXPECT_EQ(boardOf(screen).copy(sceneArea), scene);
+    screen.paintKitten({3, 3}, KittenPose::Walking);
+    screen.paintScene(Bitmap::scene(1));
+    EXPECT_EQ(boardOf(screen).copy(sceneArea), scene);
+}
+
 } // namespace
