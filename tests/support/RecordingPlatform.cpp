@@ -1,36 +1,12 @@
 #include "RecordingPlatform.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QHash>
+#include "SoundNumbers.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The bytes of every built-in sound mapped to its number, read once per test program.
-const QHash<QByteArray, int> &soundIdsByBytes()
-{
-    static const QHash<QByteArray, int> ids = [] {
-        QHash<QByteArray, int> table;
-        QDirIterator it(QStringLiteral(":/sounds"));
-        while (it.hasNext()) {
-            const QString path = it.next();
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly))
-                table.insert(file.readAll(), QFileInfo(path).baseName().toInt());
-        }
-        return table;
-    }();
-    return ids;
-}
-
-} // namespace
-
 void RecordingSoundOutput::playMemory(const QByteArray &wave, PlayMode mode)
 {
-    const int id = soundIdsByBytes().value(wave, -1);
+    const int id = soundNumberOf(wave);
     played.push_back({id, mode});
     const bool sync = mode == PlayMode::Sync;
     journal_.add(QStringLiteral("sound %1 %2").arg(id).arg(sync ? "sync" : "async"));

@@ -15,15 +15,12 @@
 #include "MainWindow.h"
 #include "Platform.h"
 #include "Resources.h"
+#include "SoundNumbers.h"
 #include "SoundOutput.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,23 +41,6 @@ constexpr int SimplePlayerEvents = 120;
 // them a child's fast clicks would grow the stack without end.
 constexpr int DeepestEventRuns = 6;
 
-// The bytes of every built-in sound mapped to its number.
-const QHash<QByteArray, int> &soundNumbers()
-{
-    static const QHash<QByteArray, int> numbers = [] {
-        QHash<QByteArray, int> table;
-        QDirIterator it(QStringLiteral(":/sounds"));
-        while (it.hasNext()) {
-            const QString path = it.next();
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly))
-                table.insert(file.readAll(), QFileInfo(path).baseName().toInt());
-        }
-        return table;
-    }();
-    return numbers;
-}
-
 // Sound output that plays nothing, ends every sound at once and checks that the bytes of the
 // sound playing stay whole and unchanged until it is stopped or replaced.
 class WatchingOutput : public SoundOutput {
@@ -70,7 +50,7 @@ public:
         checkPlaying();
         playing_ = &wave;
         copy_ = wave;
-        const int id = soundNumbers().value(wave, -1);
+        const int id = soundNumberOf(wave);
         heard.push_back(id);
         if (id >= Sound::wordSound(0) && id <= Sound::wordSound(31))
             lastWord = id - Sound::wordSound(0);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QByteArray>
+
+// The number of the built-in sound whose file is wave, byte for byte, or -1 if none is: how the
+// tests and the monkey tell which sound the game asked for.
+int soundNumberOf(const QByteArray &wave);
