@@ -41,13 +41,13 @@ bool chunksFitTheFile(const QByteArray &wave)
 
 // What a file may hold to be played: checked before anything is converted, because converting
 // a sound at an absurd rate would ask for an absurd amount of memory.
-bool sensibleForAFile(const SDL_AudioSpec &spec, std::uint32_t size)
+bool sensibleForAFile(const SDL_AudioSpec &header, std::uint32_t size)
 {
-    if (spec.freq < LowestFileRate || spec.freq > HighestFileRate || spec.channels < 1 ||
-        spec.channels > MostFileChannels)
+    if (header.freq < LowestFileRate || header.freq > HighestFileRate || header.channels < 1 ||
+        header.channels > MostFileChannels)
         return false;
     const double bytesPerSecond =
-        static_cast<double>(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8);
+        static_cast<double>(header.freq) * header.channels * (SDL_AUDIO_BITSIZE(header.format) / 8);
     return size / bytesPerSecond <= LongestFileSeconds;
 }
 
@@ -81,15 +81,15 @@ std::optional<Samples> decode(const QByteArray &wave, const SampleFormat &format
     SDL_RWops *source = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
     if (!source)
         return std::nullopt;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec header{};
     Uint8 *data = nullptr;
     Uint32 size = 0;
     // SDL_LoadWAV_RW reads PCM and IMA ADPCM and closes the source itself.
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &data, &size))
+    if (!SDL_LoadWAV_RW(source, 1, &header, &data, &size))
         return std::nullopt;
     std::optional<Samples> samples;
-    if (!fromFile || sensibleForAFile(spec, size))
-        samples = converted(spec, data, size, format);
+    if (!fromFile || sensibleForAFile(header, size))
+        samples = converted(header, data, size, format);
     SDL_FreeWAV(data);
     return samples;
 }
@@ -119,12 +119,13 @@ Samples defaultBeep(const SampleFormat &format)
             BeepVolume * envelope * envelope * std::sin(2 * std::numbers::pi * BeepHertz * t);
         tone[static_cast<std::size_t>(i)] = static_cast<Sint16>(value * 32767);
     }
-    SDL_AudioSpec spec{};
-    spec.freq = BeepRate;
-    spec.format = AUDIO_S16SYS;
-    spec.channels = 1;
+    SDL_AudioSpec toneFormat{};
+    toneFormat.freq = BeepRate;
+    toneFormat.format = AUDIO_S16SYS;
+    toneFormat.channels = 1;
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(tone.data());
-    return converted(spec, bytes, static_cast<std::uint32_t>(tone.size() * sizeof(Sint16)), format)
+    return converted(toneFormat, bytes, static_cast<std::uint32_t>(tone.size() * sizeof(Sint16)),
+                     format)
         .value_or(Samples());
 }
 
