@@ -132,10 +132,7 @@ int main(int argc, char *argv[])
     MainWindow window(platform, content);
     window.show();
     // By then the first screen is painted.
-    QTimer::singleShot(std::chrono::milliseconds(250), &window, [&window] {
-        finishStartingUp();
-        window.decodeAhead();
-    });
+    QTimer::singleShot(std::chrono::milliseconds(250), &finishStartingUp);
     bool saved = true;
     if (!commandLine.screenshot.isEmpty())
         takeScreenshot(window, commandLine.screenshot, saved);

@@ -6,7 +6,6 @@
 #include "DesignScale.h"
 #include "Fonts.h"
 #include "PictureButton.h"
-#include "Resources.h"
 
 #include <QLabel>
 
@@ -135,16 +134,6 @@ void GameScreen::setScale(qreal scale)
     for (Caption *caption : wordCaptions_)
         caption->setScale(scale);
     placePoem();
-}
-
-void GameScreen::decodeAhead() const
-{
-    const int pictureScale = Resources::pictureScaleFor(scale_ * devicePixelRatioF());
-    for (int bitmap : {Bitmap::WalkingKittenMask, Bitmap::WalkingKittenImage,
-                       Bitmap::WhirlTiltedSix, Bitmap::WhirlTiltedFour})
-        Resources::bitmap(bitmap, pictureScale);
-    for (int number = 1; number <= 6; ++number)
-        Resources::bitmap(Bitmap::spinnerFace(number), pictureScale);
 }
 
 void GameScreen::placePoem()

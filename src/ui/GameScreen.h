@@ -32,9 +32,6 @@ public:
 
     // Shows the screen at scale times its design size (1 as designed).
     void setScale(qreal scale);
-    // Decodes the pictures of the spinner's whirl and the walking kitten at the scale they will
-    // be painted at, so that the first spin and the first step are not late for them.
-    void decodeAhead() const;
 
     void paintScene(int bitmap) override;
     void paintSquareIcon(Cell cell, SquareKind kind) override;

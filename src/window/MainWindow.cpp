@@ -46,11 +46,6 @@ MainWindow::MainWindow(Platform &platform, const Content &content, QWidget *pare
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::decodeAhead() const
-{
-    screen_->decodeAhead();
-}
-
 void MainWindow::wireInput()
 {
     connect(spinTimer_, &QTimer::timeout, this, [this] { game_.onSpinDelayTick(); });

@@ -26,9 +26,6 @@ public:
     MainWindow(Platform &platform, const Content &content, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Decodes ahead the pictures that the first spin and walk would otherwise decode late.
-    void decodeAhead() const;
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
