@@ -20,10 +20,10 @@ using Recording = soundmeter::Sound;
 constexpr double SpeechDb = -18, SpeechToleranceDb = 1, JingleToleranceDb = 3, PeakDb = -1;
 constexpr double MaxOnset = 0.010, MaxEdgeDb = -30, PhraseGap = 0.1;
 
-std::vector<int> spokenSounds()
+std::vector<SoundId> spokenSounds()
 {
-    std::vector<int> ids = {Sound::CaterpillarStory, Sound::BeeStory,   Sound::RightAnswer,
-                            Sound::QuizPassed,       Sound::QuizFailed, Sound::EndNarration};
+    std::vector<SoundId> ids = {Sound::CaterpillarStory, Sound::BeeStory,   Sound::RightAnswer,
+                                Sound::QuizPassed,       Sound::QuizFailed, Sound::EndNarration};
     for (SquareKind kind :
          {SquareKind::Poem, SquareKind::Teaching, SquareKind::Quiz, SquareKind::Chance})
         ids.push_back(Sound::announcement(kind));
@@ -37,7 +37,7 @@ std::vector<int> spokenSounds()
 }
 
 // The right, passed and failed sounds open with a jingle, set apart by a pause.
-bool opensWithJingle(int id)
+bool opensWithJingle(SoundId id)
 {
     return id == Sound::RightAnswer || id == Sound::QuizPassed || id == Sound::QuizFailed;
 }
@@ -48,15 +48,15 @@ Recording load(const QString &relative)
     return sound ? *sound : Recording{};
 }
 
-Recording loadSound(int id)
+Recording loadSound(SoundId id)
 {
-    return load(QStringLiteral("sounds/%1.wav").arg(id));
+    return load(QStringLiteral("sounds/%1.wav").arg(id.number));
 }
 
 TEST(AssetSoundQuality, everySpokenSoundSpeaksAtOneLoudnessBelowThePeakLimit)
 {
-    for (int id : spokenSounds()) {
-        SCOPED_TRACE(id);
+    for (SoundId id : spokenSounds()) {
+        SCOPED_TRACE(id.number);
         const Recording sound = loadSound(id);
         const auto parts = audibleParts(sound, PhraseGap);
         ASSERT_GE(parts.size(), opensWithJingle(id) ? 2u : 1u);
@@ -73,8 +73,8 @@ TEST(AssetSoundQuality, everySpokenSoundSpeaksAtOneLoudnessBelowThePeakLimit)
 
 TEST(AssetSoundQuality, everySpokenSoundIsHeardWithin10Ms)
 {
-    for (int id : spokenSounds()) {
-        SCOPED_TRACE(id);
+    for (SoundId id : spokenSounds()) {
+        SCOPED_TRACE(id.number);
         EXPECT_LE(onsetSeconds(loadSound(id)), MaxOnset);
     }
 }
@@ -82,10 +82,10 @@ TEST(AssetSoundQuality, everySpokenSoundIsHeardWithin10Ms)
 TEST(AssetSoundQuality, noSoundClicksWhereItMeetsSilence)
 {
     std::vector<QString> files = {QStringLiteral("wav/step.wav")};
-    for (int id : spokenSounds())
-        files.push_back(QStringLiteral("sounds/%1.wav").arg(id));
-    for (int id : {Sound::Whirl, Sound::Step})
-        files.push_back(QStringLiteral("sounds/%1.wav").arg(id));
+    for (SoundId id : spokenSounds())
+        files.push_back(QStringLiteral("sounds/%1.wav").arg(id.number));
+    for (SoundId id : {Sound::Whirl, Sound::Step})
+        files.push_back(QStringLiteral("sounds/%1.wav").arg(id.number));
     for (const QString &file : files) {
         SCOPED_TRACE(file.toStdString());
         const Recording sound = load(file);
@@ -96,8 +96,8 @@ TEST(AssetSoundQuality, noSoundClicksWhereItMeetsSilence)
 
 TEST(AssetSoundQuality, theVoiceSpeaksInAChildsTeachersRegister)
 {
-    for (int id : spokenSounds()) {
-        SCOPED_TRACE(id);
+    for (SoundId id : spokenSounds()) {
+        SCOPED_TRACE(id.number);
         int voiced = 0, inRange = 0;
         for (const Frame &frame : analyse(loadSound(id))) {
             voiced += frame.f0 > 0;
@@ -110,7 +110,7 @@ TEST(AssetSoundQuality, theVoiceSpeaksInAChildsTeachersRegister)
 
 // Reference words, one voiced stretch per syllable: how far each tone must move.
 struct ToneTarget {
-    int id;
+    SoundId id;
     int syllable;
     const char *what;
     double minFall, minRise;
