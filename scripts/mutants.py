@@ -105,6 +105,14 @@ MUTANTS = [
     ("a data file is looked for in the data folder too", "src/media/Platform.cpp",
      "return QFileInfo::exists(installed) ? installed : besideProgram;",
      "return besideProgram;"),
+    ("a malformed command line ends with status 2", "src/CommandLine.h",
+     "static constexpr int UsageError = 2;", "static constexpr int UsageError = 1;"),
+    ("no usable display ends the program before Qt aborts", "src/WindowSystem.cpp",
+     "    std::_Exit(EXIT_FAILURE);\n", ""),
+    ("what Qt says while it connects is held back", "src/WindowSystem.cpp",
+     "        held.push_back({type, context.category, text});\n",
+     "        sayOnStderr(text);\n"
+     "        held.push_back({type, context.category, text});\n"),
 ]
 
 
