@@ -48,12 +48,11 @@ QIcon programIcon()
     return icon;
 }
 
-// What need not hold up the first screen: reading every font on the machine to see whether
-// one has Chinese characters, and decoding the program's icon at every size.
+// What need not hold up the first screen, which shows no text: registering the game's font,
+// which reads the list of the machine's fonts, and decoding the program's icon at every size.
 void finishStartingUp()
 {
-    if (const QString warning = Fonts::missingFontsWarning(); !warning.isEmpty())
-        sayOnStderr(warning);
+    Fonts::install();
     QApplication::setWindowIcon(programIcon());
 }
 
@@ -67,7 +66,6 @@ int main(int argc, char *argv[])
     const auto app = WindowSystem::connect(argc, argv);
     // Desktops match the window to the menu entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(HK_APP_ID));
-    Fonts::installSubstitutions();
     const Content content = Content::builtIn();
     QtPlatform platform(commandLine.seed());
     warnIfTheStepSoundIsMissing(platform);
