@@ -5,6 +5,7 @@
 #   scripts/fuzz.sh -runs=10000000        ten million executions
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh --fuzz
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DHK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j2 --target step-file-fuzzer
 corpus=build-fuzz/corpus

@@ -1,25 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, test and run, and nothing that is
-# already there. Quick when everything is installed. Uses sudo when not run as root.
-#   scripts/install-deps.sh            build, test, package and play
-#   scripts/install-deps.sh --assets   also the tools that regenerate the pictures and sounds
+# Installs the Debian packages that a purpose needs, and nothing that is already there. Quick
+# when everything is installed. Uses sudo when not run as root.
+#   scripts/install-deps.sh            build and play
+#   scripts/install-deps.sh --test     also the tests and CI's checks (scripts/test.sh, .ci/run)
+#   scripts/install-deps.sh --package  also what makes and checks the Debian package
+#   scripts/install-deps.sh --fuzz     also clang and libFuzzer (scripts/fuzz.sh)
+#   scripts/install-deps.sh --assets   also the tools that regenerate the pictures, sounds, font
 #   scripts/install-deps.sh --bench    also what the benchmark (scripts/bench.sh) runs on
+# Options add up: --test --package installs both.
 set -euo pipefail
 
-packages=(
-    g++ cmake make pkgconf
-    qt6-base-dev qt6-qpa-plugins
-    libsdl2-dev
-    googletest libgtest-dev clang-format
-    clang libclang-rt-14-dev
-    xvfb libx11-dev libxtst-dev
-    fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk
-    desktop-file-utils appstream dpkg-dev file
-)
+packages=(g++ cmake make pkgconf qt6-base-dev qt6-qpa-plugins libsdl2-dev)
 for extra in "$@"; do
     case "$extra" in
-        --assets) packages+=(espeak-ng sox libsox-fmt-all fonts-noto-color-emoji fonts-dejavu-core) ;;
-        --bench) packages+=(dbus-daemon python3) ;;
+        --test) packages+=(googletest libgtest-dev clang-format reuse desktop-file-utils appstream
+                           file man-db xvfb libx11-dev libxtst-dev) ;;
+        --package) packages+=(dpkg-dev file lintian) ;;
+        --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+        --assets) packages+=(espeak-ng sox libsox-fmt-all fonts-noto-color-emoji fonts-dejavu-core
+                            fonts-lxgw-wenkai python3-fonttools) ;;
+        --bench) packages+=(xvfb libx11-dev libxtst-dev dbus-daemon python3) ;;
         *) echo "install-deps.sh: unknown option $extra" >&2; exit 2 ;;
     esac
 done

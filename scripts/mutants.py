@@ -138,6 +138,25 @@ MUTANTS = [
     ("a data file is looked for in the data folder too", "src/media/Platform.cpp",
      "return QFileInfo::exists(installed) ? installed : besideProgram;",
      "return besideProgram;"),
+    ("the bold face is built in and registered", "src/ui/Fonts.cpp",
+     '{QStringLiteral("Regular"), QStringLiteral("Bold")}', '{QStringLiteral("Regular")}'),
+    ("the help text and the tool tips are set in the game's face", "src/ui/Fonts.cpp",
+     "    QApplication::setFont(font);\n", ""),
+    ("a character new to a literal of the sources is in the font", "src/ui/GameScreen.cpp",
+     'setToolTip(QStringLiteral("帮助"));', 'setToolTip(QStringLiteral("帮助窗"));'),
+    ("a character new to a word is in the font", "resources/strings/101.txt", "厨房,", "厨窗,"),
+    ("the manual page documents every option", "packaging/hanzi-kitten.6.in",
+     '.BI \\-\\-seed " N"\n', ""),
+    ("the copyright file is installed with the documents", "packaging/CMakeLists.txt",
+     "changelog.gz debian/copyright\n", "changelog.gz\n"),
+    ("a malformed command line ends with status 2", "src/CommandLine.h",
+     "static constexpr int UsageError = 2;", "static constexpr int UsageError = 1;"),
+    ("no usable display ends the program before Qt aborts", "src/WindowSystem.cpp",
+     "    std::_Exit(EXIT_FAILURE);\n", ""),
+    ("what Qt says while it connects is held back", "src/WindowSystem.cpp",
+     "        held.push_back({type, context.category, text});\n",
+     "        sayOnStderr(text);\n"
+     "        held.push_back({type, context.category, text});\n"),
 ]
 
 

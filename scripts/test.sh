@@ -2,6 +2,6 @@
 # Installs what is missing, builds, and runs every test headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --test
 scripts/build.sh build
 ctest --test-dir build --output-on-failure

@@ -6,14 +6,16 @@
 #   resources/icon/SIZE.png     the program's icon, by the same generator
 #   resources/sounds/NNN.wav    spoken and synthesised by tools/assets/sounds/generate.sh
 #   resources/wav/step.wav      likewise
+#   resources/fonts/*.ttf       the game's own font, cut by tools/assets/fonts/make-font.py
 #
 # The game's own build never runs this: the generated files are committed. Run it from anywhere:
 #
 #   tools/assets/regenerate.sh
 #
 # Needs cmake, a C++20 compiler, qt6-base-dev, fonts-noto-color-emoji and fonts-dejavu-core for
-# the bitmaps, and what tools/assets/sounds/generate.sh lists for the sounds. The bitmap
-# generator is built in build-assets/ at the top of the repository.
+# the bitmaps, what tools/assets/sounds/generate.sh lists for the sounds, and fonts-lxgw-wenkai
+# and python3-fonttools for the font (scripts/install-deps.sh --assets installs them all). The
+# bitmap generator is built in build-assets/ at the top of the repository.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -33,3 +35,6 @@ else
   echo "regenerate.sh: tools/assets/sounds/generate.sh is missing; sounds not regenerated" >&2
   exit 1
 fi
+
+"$here/fonts/make-font.py"
+echo "font written to resources/fonts/"

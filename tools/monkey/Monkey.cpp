@@ -493,7 +493,7 @@ int main(int argc, char *argv[])
                                     QStringLiteral("20000"));
     parser.addOptions({seed, events});
     parser.process(app);
-    Fonts::installSubstitutions();
+    Fonts::install();
     const Content content = Content::builtIn();
     Monkey monkey(parser.value(seed).toUInt(), content);
     return monkey.run(parser.value(events).toLong());
