@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
@@ -83,6 +85,8 @@ struct SdlSoundOutput::State {
     Samples current;
     std::size_t position = 0;
     bool playing = false;
+    // SDL's mixing volume, 0 to SDL_MIX_MAXVOLUME; read by the audio thread without a lock.
+    std::atomic<int> volume = SDL_MIX_MAXVOLUME;
     // Counts the sounds started and stopped, so that the end of one is never taken for the
     // end of another.
     std::uint64_t ticket = 0;
@@ -108,16 +112,15 @@ struct SdlSoundOutput::State {
         static_cast<State *>(state)->fill(stream, length);
     }
 
-    // Runs on SDL's audio thread: copies the next samples and pads with silence after the
-    // end. A sound that has ended leaves only silence here until the next stop pauses the
-    // device, or until the keeper releases it.
+    // Runs on SDL's audio thread: copies the next samples, scaled to the volume, and pads with
+    // silence after the end. A sound that has ended leaves only silence here until the next
+    // stop pauses the device, or until the keeper releases it.
     void fill(std::uint8_t *stream, int length)
     {
         const auto wanted = static_cast<std::size_t>(length);
         std::lock_guard lock(mixing);
         const std::size_t count = std::min(wanted, current.size() - position);
-        if (count > 0)
-            std::memcpy(stream, current.data() + position, count);
+        copyScaled(stream, current.data() + position, count);
         std::memset(stream + count, format.silence, wanted - count);
         position += count;
         if (playing && position >= current.size()) {
@@ -129,6 +132,21 @@ struct SdlSoundOutput::State {
                     Qt::QueuedConnection);
             }
         }
+    }
+
+    // At full volume the samples go to the device exactly as they are; otherwise SDL mixes them
+    // into silence at the volume.
+    void copyScaled(std::uint8_t *stream, const std::uint8_t *samples, std::size_t count) const
+    {
+        const int scaled = volume.load(std::memory_order_relaxed);
+        if (scaled == SDL_MIX_MAXVOLUME) {
+            if (count > 0)
+                std::memcpy(stream, samples, count);
+            return;
+        }
+        std::memset(stream, format.silence, count);
+        if (scaled > 0 && count > 0)
+            SDL_MixAudioFormat(stream, samples, format.format, static_cast<Uint32>(count), scaled);
     }
 
     // The first time, the device's own sample format and rate are accepted when it offers
@@ -271,6 +289,11 @@ void SdlSoundOutput::stop()
 {
     pauseAndClear();
     cutOff();
+}
+
+void SdlSoundOutput::setVolume(double gain)
+{
+    state_->volume = static_cast<int>(std::lround(std::clamp(gain, 0.0, 1.0) * SDL_MIX_MAXVOLUME));
 }
 
 // Runs where the output was made, once the keeper has tried to open the device: the sound

@@ -7,11 +7,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -166,6 +169,42 @@ TEST(SdlSoundOutput, withoutADeviceEverySoundEndsAtOnce)
         EXPECT_LT(timed([&] { output.playFile(QStringLiteral("/no/such/file.wav")); }), 200ms);
     }
     qputenv("SDL_AUDIODRIVER", driver);
+}
+
+// The loudest 16-bit sample SDL's disk driver wrote for a tone played at gain.
+int loudestSampleAt(double gain, const QString &file)
+{
+    qputenv("SDL_DISKAUDIOFILE", file.toLocal8Bit());
+    {
+        SdlSoundOutput output;
+        output.setVolume(gain);
+        EXPECT_TRUE(heldFor(output, toneWave(0.3))) << gain;
+    }
+    QFile written(file);
+    EXPECT_TRUE(written.open(QIODevice::ReadOnly)) << gain;
+    const QByteArray bytes = written.readAll();
+    int loudest = 0;
+    for (qsizetype at = 0; at + 1 < bytes.size(); at += 2)
+        loudest = std::max(loudest, std::abs(qFromLittleEndian<qint16>(bytes.constData() + at)));
+    return loudest;
+}
+
+// The volume scales every sample on its way to the device, and none is silence.
+TEST(SdlSoundOutput, theVolumeScalesEverySampleAndNoVolumeIsSilence)
+{
+    QTemporaryDir folder;
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIODELAY", "0");
+    const int full = loudestSampleAt(1.0, folder.filePath(QStringLiteral("full")));
+    const int half = loudestSampleAt(0.5, folder.filePath(QStringLiteral("half")));
+    const int none = loudestSampleAt(0.0, folder.filePath(QStringLiteral("none")));
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    qunsetenv("SDL_DISKAUDIOFILE");
+    qunsetenv("SDL_DISKAUDIODELAY");
+    // The tone's 8-bit amplitude of 38 is 38 * 256 in 16 bits.
+    EXPECT_EQ(full, 38 * 256);
+    EXPECT_NEAR(half, full / 2, 2);
+    EXPECT_EQ(none, 0);
 }
 
 // Last: the stalled device it leaves behind never ends.
