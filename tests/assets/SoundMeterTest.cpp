@@ -52,7 +52,8 @@ Sound joined(const std::vector<std::vector<double>> &pieces)
 
 TEST(SoundMeter, aVoiceCutIntoAClosureIsAStepIntoSilence)
 {
-    const Sound cut = joined({tone(0.2, -15), silence(0.03), tone(0.2, -15), silence(0.2)});
+    const Sound cut =
+        joined({tone(0.2, -15), silence(0.03), fadedOut(tone(0.2, -15), 0.03, 45), silence(0.2)});
     const Sound faded = joined({fadedOut(tone(0.2, -15), 0.03, 45), silence(0.03),
                                 fadedOut(tone(0.2, -15), 0.03, 45), silence(0.2)});
     EXPECT_GT(worstStepIntoSilenceDb(cut), -20);
