@@ -12,13 +12,14 @@ packages=(
     libsdl2-dev
     googletest libgtest-dev clang-format
     clang libclang-rt-14-dev
+    xvfb libx11-dev libxtst-dev
     fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk
     desktop-file-utils appstream dpkg-dev file
 )
 for extra in "$@"; do
     case "$extra" in
         --assets) packages+=(espeak-ng sox libsox-fmt-all fonts-noto-color-emoji fonts-dejavu-core) ;;
-        --bench) packages+=(xvfb libx11-dev libxtst-dev dbus-daemon python3) ;;
+        --bench) packages+=(dbus-daemon python3) ;;
         *) echo "install-deps.sh: unknown option $extra" >&2; exit 2 ;;
     esac
 done

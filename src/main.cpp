@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
+#include "SingleInstance.h"
 #include "Stderr.h"
 
 #include <QApplication>
@@ -121,6 +122,11 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     const CommandLine commandLine = readCommandLine(app);
+    // A second start brings the running game to the front instead; a screenshot is taken of a
+    // game of its own.
+    SingleInstance instance;
+    if (commandLine.screenshot.isEmpty() && !instance.isOnlyGame())
+        return EXIT_SUCCESS;
     // Desktops match the window to the menu entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(HK_APP_ID));
     Fonts::installSubstitutions();
@@ -130,6 +136,7 @@ int main(int argc, char *argv[])
     // The device opens while the window is made.
     platform.startSound();
     MainWindow window(platform, content);
+    instance.bringToFrontOnRequest(&window);
     window.show();
     // By then the first screen is painted.
     QTimer::singleShot(std::chrono::milliseconds(250), &finishStartingUp);

@@ -1,9 +1,9 @@
 #pragma once
 
-// The game's two timers: the second's pause between a spin's result and the walk, and the
-// 200 ms tick that walks the kitten half a square at a time. Starting a running timer starts
-// its interval again.
-enum class GameTimer { SpinDelay, WalkTick };
+// The game's three timers: the second's pause between a spin's number and the walk, the 200 ms
+// tick that walks the kitten half a square at a time, and the 100 ms frames of the spinner's
+// whirl. Starting a running timer starts its interval again.
+enum class GameTimer { SpinDelay, WalkTick, WhirlFrame };
 
 class GameTimers {
 public:
@@ -11,4 +11,5 @@ public:
 
     virtual void start(GameTimer timer) = 0;
     virtual void stop(GameTimer timer) = 0;
+    virtual bool isRunning(GameTimer timer) const = 0;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Catalogue.h"
 #include "Content.h"
 #include "Square.h"
 
+#include <functional>
 #include <optional>
 
 class QString;
@@ -22,22 +24,19 @@ public:
     // something is painted over it or the board is cleared.
     //
     // A 300 x 300 picture in the middle of the ring of squares.
-    virtual void paintScene(int bitmap) = 0;
+    virtual void paintScene(BitmapId picture) = 0;
     virtual void paintSquareIcon(Cell cell, SquareKind kind) = 0;
     // The kitten over whatever the cell shows.
     virtual void paintKitten(Cell cell, KittenPose pose) = 0;
     // Only the board colour is left.
     virtual void clearBoard() = 0;
 
-    virtual void showSpinnerFace(int bitmap) = 0;
+    virtual void showSpinnerFace(BitmapId face) = 0;
     // A button with a picture, shown.
-    virtual void showButton(Button button, int bitmap) = 0;
+    virtual void showButton(Button button, BitmapId picture) = 0;
     // A button's picture, shown or not.
-    virtual void setButtonPicture(Button button, int bitmap) = 0;
+    virtual void setButtonPicture(Button button, BitmapId picture) = 0;
     virtual void hideButton(Button button) = 0;
-    // The button goes on hearing of the pointer after it has left it, until released.
-    virtual void grabPointer(Button button) = 0;
-    virtual void releasePointer() = 0;
 
     // Word caption slot (0..7) shows text, sized to fit, at left and top; without a top it
     // stays at the height where it stands.
@@ -45,7 +44,7 @@ public:
     // Red marks the caption under the pointer or just pressed; the text is black otherwise.
     virtual void setCaptionRed(int slot, bool red) = 0;
     // Word picture slot (0..3) holds a picture at left; the pictures keep their height.
-    virtual void setWordPicture(int slot, int bitmap, int left, bool visible) = 0;
+    virtual void setWordPicture(int slot, BitmapId picture, int left, bool visible) = 0;
     virtual void setWordPictureVisible(int slot, bool visible) = 0;
     // Every caption and word picture disappears.
     virtual void hideWordRow() = 0;
@@ -53,8 +52,9 @@ public:
     virtual void showPoem(const Poem &poem) = 0;
     virtual void hidePoem() = 0;
 
-    // Paints the screen now, for a sound that will hold the thread.
-    virtual void repaintNow() = 0;
+    // Runs then from the event loop once what the screen shows now has reached the display;
+    // soon, in any case, where nothing is on display.
+    virtual void whenShown(std::function<void()> then) = 0;
     // The help window opens; the game takes no input until it closes.
     virtual void openHelp() = 0;
 };

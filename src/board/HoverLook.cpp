@@ -6,8 +6,8 @@
 namespace {
 
 struct Looks {
-    int normal;
-    int hovered;
+    BitmapId normal;
+    BitmapId hovered;
 };
 
 Looks looksOf(Button button)
@@ -28,11 +28,5 @@ Looks looksOf(Button button)
 void showHoverLook(GameView &view, Button button, bool inside)
 {
     const Looks looks = looksOf(button);
-    if (inside) {
-        view.setButtonPicture(button, looks.hovered);
-        view.grabPointer(button);
-    } else {
-        view.setButtonPicture(button, looks.normal);
-        view.releasePointer();
-    }
+    view.setButtonPicture(button, inside ? looks.hovered : looks.normal);
 }

@@ -19,19 +19,20 @@ void KittenWalk::setHandlers(std::function<void()> arrived, std::function<void()
 
 void KittenWalk::start(int squares, Direction direction)
 {
+    record_.turn = TurnPhase::Walking;
     record_.squaresLeft = squares;
     record_.direction = direction;
     timers_.start(GameTimer::WalkTick);
 }
 
-// Ticks come only while the turn is walking: a spin made during a walk holds it until the spin
-// delay starts it again.
+// Ticks move the kitten only while the turn is walking: a spin made during a walk holds it
+// until the spin delay starts it again.
 void KittenWalk::onTick()
 {
-    if (record_.turn != TurnState::Walking)
+    if (record_.turn != TurnPhase::Walking)
         return;
     if (record_.squaresLeft <= 0) {
-        timers_.stop(GameTimer::WalkTick);
+        stop();
         arrived_();
         return;
     }
@@ -54,10 +55,16 @@ void KittenWalk::step()
         record_.squaresLeft = 0;
     }
     if (record_.kittenSquare > Content::LastSquare) {
-        timers_.stop(GameTimer::WalkTick);
+        stop();
         passedLastSquare_();
         return;
     }
     board_.redraw();
-    sounds_.playAsync(Sound::Step);
+    sounds_.play(Sound::Step);
+}
+
+void KittenWalk::stop()
+{
+    timers_.stop(GameTimer::WalkTick);
+    record_.turn = TurnPhase::Standing;
 }

@@ -26,6 +26,7 @@ public:
 
 private:
     void step();
+    void stop();
 
     GameRecord &record_;
     Board &board_;

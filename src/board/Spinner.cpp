@@ -8,8 +8,15 @@
 #include "Platform.h"
 #include "SoundPlayer.h"
 
+#include <array>
+
 namespace {
+
 constexpr int Faces = 6;
+// The whirl turns the faces 6 and 4 aside; each shows for one whirl frame.
+constexpr std::array WhirlFaces = {Bitmap::WhirlTiltedSix, Bitmap::spinnerFace(4),
+                                   Bitmap::WhirlTiltedFour, Bitmap::spinnerFace(4)};
+
 } // namespace
 
 Spinner::Spinner(GameRecord &record, GameView &view, GameTimers &timers, SoundPlayer &sounds,
@@ -31,41 +38,40 @@ void Spinner::disarm()
 
 void Spinner::onClicked()
 {
-    if (!record_.spinnerArmed || record_.gameOver() || whirling_)
+    if (!record_.spinnerArmed || record_.gameOver() || record_.turn == TurnPhase::Whirling)
         return;
-    whirling_ = true;
     record_.squaresLeft = randomBelow(platform_, Faces) + 1;
-    // Nothing that runs during the whirl may start or move a walk: a walk under way (the
-    // level's first, after a press on the board) waits from here on, and so does the delay of
-    // a spin made just before.
-    record_.turn = TurnState::WaitingToWalk;
+    // A walk under way (the level's first, after a press on the board) waits from here on, and
+    // so does the delay of a spin made just before.
+    record_.turn = TurnPhase::Whirling;
     timers_.stop(GameTimer::SpinDelay);
-    whirl();
-    whirling_ = false;
-    view_.showSpinnerFace(Bitmap::spinnerFace(record_.squaresLeft));
-    timers_.start(GameTimer::SpinDelay);
-    disarm();
+    sounds_.play(Sound::Whirl);
+    whirlFrame_ = 0;
+    view_.showSpinnerFace(WhirlFaces[0]);
+    timers_.start(GameTimer::WhirlFrame);
 }
 
-void Spinner::whirl()
+// The number shown is the squares left to walk, which a press on the board during the whirl
+// has made one.
+void Spinner::onWhirlFrame()
 {
-    sounds_.playAsync(Sound::Whirl);
-    const int four = Bitmap::spinnerFace(4);
-    for (int face : {Bitmap::WhirlTiltedSix, four, Bitmap::WhirlTiltedFour, four}) {
-        view_.showSpinnerFace(face);
-        // Lets the frame reach the screen; input waiting now is served here too.
-        platform_.processPendingEvents();
-        platform_.wait100ms();
+    whirlFrame_ += 1;
+    if (whirlFrame_ < static_cast<int>(WhirlFaces.size())) {
+        view_.showSpinnerFace(WhirlFaces[whirlFrame_]);
+        return;
     }
-    view_.showSpinnerFace(Bitmap::WhirlTiltedFour);
+    timers_.stop(GameTimer::WhirlFrame);
+    view_.showSpinnerFace(Bitmap::spinnerFace(record_.squaresLeft));
+    record_.turn = TurnPhase::NumberShown;
+    timers_.start(GameTimer::SpinDelay);
+    disarm();
 }
 
 void Spinner::onDelayTick()
 {
     timers_.stop(GameTimer::SpinDelay);
-    // After a poem the delay runs once with no spin result waiting: it only stops.
-    if (record_.turn != TurnState::WaitingToWalk)
+    // After a poem the delay runs once with no number shown: it only stops.
+    if (record_.turn != TurnPhase::NumberShown)
         return;
-    record_.turn = TurnState::Walking;
     walk_.start(record_.squaresLeft, Direction::Forward);
 }

@@ -7,10 +7,10 @@ class Platform;
 class SoundPlayer;
 struct GameRecord;
 
-// The spinner beside the board. A click on the armed spinner draws a number from 1 to 6,
-// whirls for about 0.4 s with its sound and shows the number; a second later the spin delay
-// starts the kitten's walk of that many squares. The whirl lets waiting input run; clicks on
-// the spinner during it are ignored, however fast a child clicks.
+// The spinner beside the board. A click on the armed spinner draws a number from 1 to 6 and
+// whirls with its sound, a face every 100 ms, then shows the number after 0.4 s; a second
+// later the spin delay starts the kitten's walk of that many squares. Clicks on the spinner
+// during the whirl are ignored, however fast a child clicks.
 class Spinner {
 public:
     Spinner(GameRecord &record, GameView &view, GameTimers &timers, SoundPlayer &sounds,
@@ -21,16 +21,16 @@ public:
     void disarm();
 
     void onClicked();
+    void onWhirlFrame();
     void onDelayTick();
 
 private:
-    void whirl();
-
     GameRecord &record_;
     GameView &view_;
     GameTimers &timers_;
     SoundPlayer &sounds_;
     Platform &platform_;
     KittenWalk &walk_;
-    bool whirling_ = false;
+    // The whirl's face showing.
+    int whirlFrame_ = 0;
 };

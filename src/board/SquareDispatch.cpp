@@ -2,13 +2,13 @@
 
 #include "Content.h"
 #include "GameRecord.h"
-#include "SoundPlayer.h"
+#include "HeldSound.h"
 #include "Spinner.h"
 #include "StageOpeners.h"
 
-SquareDispatch::SquareDispatch(const GameRecord &record, const Content &content,
-                               SoundPlayer &sounds, Spinner &spinner, StageOpeners &stages)
-    : record_(record), content_(content), sounds_(sounds), spinner_(spinner), stages_(stages)
+SquareDispatch::SquareDispatch(const GameRecord &record, const Content &content, HeldSound &held,
+                               Spinner &spinner, StageOpeners &stages)
+    : record_(record), content_(content), held_(held), spinner_(spinner), stages_(stages)
 {
 }
 
@@ -22,7 +22,11 @@ void SquareDispatch::enterSquare()
         return;
     }
     // The whole announcement is heard before the stage opens.
-    sounds_.playSync(Sound::announcement(square.kind));
+    held_.play(Sound::announcement(square.kind), [this, square] { open(square); });
+}
+
+void SquareDispatch::open(Square square)
+{
     switch (square.kind) {
     case SquareKind::Poem:
         // The tables count poems from 1.

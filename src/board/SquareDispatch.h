@@ -1,7 +1,9 @@
 #pragma once
 
+#include "Square.h"
+
 class Content;
-class SoundPlayer;
+class HeldSound;
 class Spinner;
 class StageOpeners;
 struct GameRecord;
@@ -10,15 +12,17 @@ struct GameRecord;
 // announced to its end, and the stage of that kind opens.
 class SquareDispatch {
 public:
-    SquareDispatch(const GameRecord &record, const Content &content, SoundPlayer &sounds,
+    SquareDispatch(const GameRecord &record, const Content &content, HeldSound &held,
                    Spinner &spinner, StageOpeners &stages);
 
     void enterSquare();
 
 private:
+    void open(Square square);
+
     const GameRecord &record_;
     const Content &content_;
-    SoundPlayer &sounds_;
+    HeldSound &held_;
     Spinner &spinner_;
     StageOpeners &stages_;
 };

@@ -6,7 +6,7 @@ class StageOpeners {
 public:
     virtual ~StageOpeners() = default;
 
-    // Shows and recites poem 0..4 and gives the turn back; returns when it is over.
+    // Shows and recites poem 0..4, then gives the turn back.
     virtual void recitePoem(int poem) = 0;
     // Shows the kitten square's four words for the child to learn.
     virtual void openTeaching() = 0;

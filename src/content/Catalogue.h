@@ -12,82 +12,97 @@
 
 constexpr int LevelCount = 3;
 
+// A built-in picture by its number. Pictures and sounds have types of their own, so that a
+// sound's number can never be painted nor a picture's played.
+struct BitmapId {
+    int number = 0;
+
+    constexpr bool operator==(const BitmapId &) const = default;
+};
+
+// A built-in sound by its number.
+struct SoundId {
+    int number = 0;
+
+    constexpr bool operator==(const SoundId &) const = default;
+};
+
 namespace Bitmap {
 
-constexpr int squareIcon(SquareKind kind)
+constexpr BitmapId squareIcon(SquareKind kind)
 {
-    return 100 + static_cast<int>(kind);
+    return {100 + static_cast<int>(kind)};
 }
 // Each kitten pose is a mask (black figure on white) and an image (the figure on black).
-constexpr int StandingKittenMask = 105;
-constexpr int StandingKittenImage = 106;
-constexpr int WalkingKittenMask = 107;
-constexpr int WalkingKittenImage = 108;
+constexpr BitmapId StandingKittenMask{105};
+constexpr BitmapId StandingKittenImage{106};
+constexpr BitmapId WalkingKittenMask{107};
+constexpr BitmapId WalkingKittenImage{108};
 
 // The spinner face showing number 1..6.
-constexpr int spinnerFace(int number)
+constexpr BitmapId spinnerFace(int number)
 {
-    return 109 + number;
+    return {109 + number};
 }
-constexpr int SpinnerStartFace = spinnerFace(2);
+constexpr BitmapId SpinnerStartFace = spinnerFace(2);
 // The whirl turns the faces 6 and 4 aside.
-constexpr int WhirlTiltedSix = 116;
-constexpr int WhirlTiltedFour = 117;
+constexpr BitmapId WhirlTiltedSix{116};
+constexpr BitmapId WhirlTiltedFour{117};
 
 // 300 x 300 pictures painted in the middle of the board.
-constexpr int scene(int level)
+constexpr BitmapId scene(int level)
 {
-    return 120 + level;
+    return {120 + level};
 }
-constexpr int EndScene = 124;
-constexpr int CaterpillarScene = 131;
-constexpr int BeeScene = 132;
+constexpr BitmapId EndScene{124};
+constexpr BitmapId CaterpillarScene{131};
+constexpr BitmapId BeeScene{132};
 
-constexpr int TadpoleButton = 158;
-constexpr int TadpoleButtonHovered = 159;
-constexpr int BeeButton = 160;
-constexpr int BeeButtonHovered = 161;
+constexpr BitmapId TadpoleButton{158};
+constexpr BitmapId TadpoleButtonHovered{159};
+constexpr BitmapId BeeButton{160};
+constexpr BitmapId BeeButtonHovered{161};
 // Shown on the tadpole's place while a poem is recited.
-constexpr int CaterpillarWithCap = 163;
-constexpr int HelpButton = 164;
-constexpr int HelpButtonHovered = 165;
+constexpr BitmapId CaterpillarWithCap{163};
+constexpr BitmapId HelpButton{164};
+constexpr BitmapId HelpButtonHovered{165};
 
-constexpr int wordPicture(int word)
+constexpr BitmapId wordPicture(int word)
 {
-    return 200 + word;
+    return {200 + word};
 }
 
 } // namespace Bitmap
 
 namespace Sound {
 
-constexpr int Whirl = 101;
-constexpr int Step = 102;
-constexpr int CaterpillarStory = 103;
-constexpr int BeeStory = 104;
-constexpr int RightAnswer = 105;
-constexpr int QuizPassed = 106;
-constexpr int QuizFailed = 107;
-constexpr int announcement(SquareKind kind)
+constexpr SoundId Whirl{101};
+constexpr SoundId Step{102};
+constexpr SoundId CaterpillarStory{103};
+constexpr SoundId BeeStory{104};
+constexpr SoundId RightAnswer{105};
+constexpr SoundId QuizPassed{106};
+constexpr SoundId QuizFailed{107};
+constexpr SoundId announcement(SquareKind kind)
 {
-    return 110 + static_cast<int>(kind);
+    return {110 + static_cast<int>(kind)};
 }
-constexpr int narration(int level)
+constexpr SoundId narration(int level)
 {
-    return 120 + level;
+    return {120 + level};
 }
-constexpr int EndNarration = 124;
+constexpr SoundId EndNarration{124};
 // Note the offset: word n's sound is 201 + n while its picture is 200 + n.
-constexpr int wordSound(int word)
+constexpr SoundId wordSound(int word)
 {
-    return 201 + word;
+    return {201 + word};
 }
-constexpr int recitation(int poem)
+constexpr SoundId recitation(int poem)
 {
-    return 301 + poem;
+    return {301 + poem};
 }
 // A twentieth of a second of silence, played to cut off whatever is playing.
-constexpr int Stop = 900;
+constexpr SoundId Stop{900};
 // The step sound played when the board is clicked is a file, not a built-in sound, so that it
 // can be changed without rebuilding; it lies beside the program or in its data folder.
 constexpr const char *StepFile = "wav/step.wav";

@@ -4,10 +4,18 @@
 
 #include <array>
 
-// Where the kitten's turn stands. A spin shows its result and waits for the spin timer; the
-// timer's tick starts the walk. The state stays Walking after the walk has ended, until the
-// next spin.
-enum class TurnState { WaitingToWalk, Walking };
+// What the kitten's turn is doing. A click on the spinner whirls it; the whirl ends showing a
+// number, and the spin delay's tick then starts the walk of that many squares.
+enum class TurnPhase {
+    // The kitten stands: no walk is under way and no spin's number waits to be walked.
+    Standing,
+    // The spinner whirls; a walk under way waits meanwhile.
+    Whirling,
+    // The spinner shows its number until the spin delay starts the walk.
+    NumberShown,
+    // The walk tick moves the kitten.
+    Walking,
+};
 
 // The stage opened last in the current level. It stays after the stage has ended and is
 // cleared only when a level starts; None means no stage has been opened in the level yet.
@@ -22,7 +30,7 @@ struct GameRecord {
     int level = 1;
     // The track square the kitten stands on, 1..43.
     int kittenSquare = 1;
-    TurnState turn = TurnState::WaitingToWalk;
+    TurnPhase turn = TurnPhase::Standing;
     Stage stage = Stage::None;
     // The spinner takes a click.
     bool spinnerArmed = false;

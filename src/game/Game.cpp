@@ -12,12 +12,13 @@
 Game::Game(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
            Platform &platform)
     : record_(record), view_(view), timers_(timers), platform_(platform), sounds_(platform.sound()),
-      board_(record, content, view), walk_(record, board_, timers, sounds_),
-      spinner_(record, view, timers, sounds_, platform, walk_),
-      stages_(record, content, view, timers, sounds_, platform, board_, spinner_, walk_),
-      dispatch_(record, content, sounds_, spinner_, stages_)
+      held_(view, sounds_), board_(record, content, view), walk_(record, board_, *this, sounds_),
+      spinner_(record, view, *this, sounds_, platform, walk_),
+      stages_(record, content, view, *this, sounds_, held_, platform, board_, spinner_, walk_),
+      dispatch_(record, content, held_, spinner_, stages_)
 {
     walk_.setHandlers([this] { dispatch_.enterSquare(); }, [this] { finishLevel(); });
+    held_.setAfterEnd([this] { deliverHeldTicks(); });
 }
 
 void Game::start()
@@ -27,21 +28,87 @@ void Game::start()
     startLevel();
 }
 
+void Game::onTick(GameTimer timer)
+{
+    if (!held_.isPlaying())
+        return deliver(timer);
+    // A timer that ticked several times meanwhile ticks once afterwards.
+    forgetHeldTick(timer);
+    heldTicks_.push_back(timer);
+}
+
+void Game::start(GameTimer timer)
+{
+    forgetHeldTick(timer);
+    timers_.start(timer);
+}
+
+void Game::stop(GameTimer timer)
+{
+    forgetHeldTick(timer);
+    timers_.stop(timer);
+}
+
+void Game::forgetHeldTick(GameTimer timer)
+{
+    std::erase(heldTicks_, timer);
+}
+
+// What followed the held sound, or a tick delivered now, may hold a sound of its own, which
+// the ticks still due wait for in turn.
+void Game::deliverHeldTicks()
+{
+    while (!heldTicks_.empty() && !held_.isPlaying()) {
+        const GameTimer timer = heldTicks_.front();
+        heldTicks_.erase(heldTicks_.begin());
+        deliver(timer);
+    }
+}
+
+void Game::deliver(GameTimer timer)
+{
+    switch (timer) {
+    case GameTimer::SpinDelay:
+        return spinner_.onDelayTick();
+    case GameTimer::WalkTick:
+        return walk_.onTick();
+    case GameTimer::WhirlFrame:
+        return spinner_.onWhirlFrame();
+    }
+}
+
+void Game::onSpinnerClicked()
+{
+    if (takesPresses())
+        spinner_.onClicked();
+}
+
 void Game::onBoardPressed()
 {
-    if (record_.stage != Stage::None || record_.gameOver() || startingLevel_)
+    if (!takesPresses() || record_.stage != Stage::None || record_.gameOver())
         return;
     sounds_.playFile(platform_.dataFile(QLatin1String(Sound::StepFile)));
     startLevel();
 }
 
-void Game::onHelpClicked()
+void Game::onCaptionPressed(int slot)
 {
-    sounds_.playAsync(Sound::Stop);
-    // The pointer is still on the button, but the help covers it.
-    view_.setButtonPicture(Button::Help, Bitmap::HelpButton);
-    view_.releasePointer();
-    view_.openHelp();
+    if (takesPresses())
+        stages_.onCaptionPressed(slot);
+}
+
+void Game::onButtonClicked(Button button)
+{
+    if (!takesPresses())
+        return;
+    switch (button) {
+    case Button::Help:
+        return openHelp();
+    case Button::Bee:
+        return stages_.onBeeClicked();
+    case Button::Tadpole:
+        return stages_.onTadpoleClicked();
+    }
 }
 
 void Game::onButtonHovered(Button button, bool inside)
@@ -54,19 +121,21 @@ void Game::onButtonHovered(Button button, bool inside)
 
 void Game::shutDown()
 {
-    sounds_.playAsync(Sound::Stop);
+    sounds_.play(Sound::Stop);
 }
 
-// Waiting window events run before the level's narration starts; the spinner is armed only
-// once the board is painted.
+void Game::openHelp()
+{
+    sounds_.play(Sound::Stop);
+    // The pointer is still on the button, but the help covers it.
+    view_.setButtonPicture(Button::Help, Bitmap::HelpButton);
+    view_.openHelp();
+}
+
+// The spinner is armed only once the board is painted.
 void Game::startLevel()
 {
-    // Presses on the board that wait among the events run here start no level of their own,
-    // however many a child makes.
-    startingLevel_ = true;
-    platform_.processPendingEvents();
-    startingLevel_ = false;
-    sounds_.playAsync(Sound::narration(record_.level));
+    sounds_.play(Sound::narration(record_.level));
     board_.redraw();
     // A walk under way, the level's first, covers one more square only.
     record_.squaresLeft = 1;
@@ -81,7 +150,6 @@ void Game::finishLevel()
     record_.squaresLeft = 1;
     spinner_.disarm();
     record_.level += 1;
-    timers_.stop(GameTimer::WalkTick);
     record_.stage = Stage::None;
     if (!record_.gameOver()) {
         startLevel();
@@ -89,5 +157,5 @@ void Game::finishLevel()
     }
     view_.clearBoard();
     view_.paintScene(Bitmap::EndScene);
-    sounds_.playAsync(Sound::EndNarration);
+    sounds_.play(Sound::EndNarration);
 }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "Board.h"
+#include "GameTimers.h"
+#include "HeldSound.h"
 #include "KittenWalk.h"
 #include "SoundPlayer.h"
 #include "Spinner.h"
 #include "SquareDispatch.h"
 #include "Stages.h"
 
+#include <vector>
+
 class Content;
-class GameTimers;
 class GameView;
 class Platform;
 enum class Button;
@@ -17,7 +20,12 @@ struct GameRecord;
 // The game's rules as one object: it starts the game, takes the child's input and the timers'
 // ticks, and moves through the levels. It shows everything through the view and plays
 // through the platform; the window only passes input and ticks in.
-class Game {
+//
+// While a held sound plays (an announcement, a poem, the quiz's verdicts, a chance square's
+// story) the child's presses do nothing; pointer moves still change the looks. A tick that
+// falls due meanwhile comes after the sound's end and what follows it, unless its timer has
+// been started again or stopped by then, as a timer held up by a busy thread would.
+class Game : private GameTimers {
 public:
     Game(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
          Platform &platform);
@@ -25,24 +33,30 @@ public:
     // Level 1 with its narration, the kitten on square 1 and the spinner armed.
     void start();
 
-    void onSpinnerClicked() { spinner_.onClicked(); }
-    void onSpinDelayTick() { spinner_.onDelayTick(); }
-    void onWalkTick() { walk_.onTick(); }
+    void onTick(GameTimer timer);
+    void onSpinnerClicked();
     // A press on the board while no stage has been opened in the level starts the level again:
     // its narration, and the spinner armed; a walk under way covers one more square only.
     void onBoardPressed();
     void onBoardHovered() { stages_.onBoardHovered(); }
-    void onCaptionPressed(int slot) { stages_.onCaptionPressed(slot); }
+    void onCaptionPressed(int slot);
     void onCaptionHovered(int slot) { stages_.onCaptionHovered(slot); }
-    void onBeeClicked() { stages_.onBeeClicked(); }
-    void onTadpoleClicked() { stages_.onTadpoleClicked(); }
-    // Silences the game and opens the help.
-    void onHelpClicked();
+    void onButtonClicked(Button button);
     void onButtonHovered(Button button, bool inside);
     // The window closes: whatever plays is cut off.
     void shutDown();
 
 private:
+    // The rules start and stop the timers through the game, which keeps the ticks held.
+    void start(GameTimer timer) override;
+    void stop(GameTimer timer) override;
+    bool isRunning(GameTimer timer) const override { return timers_.isRunning(timer); }
+    void forgetHeldTick(GameTimer timer);
+    void deliverHeldTicks();
+    void deliver(GameTimer timer);
+    bool takesPresses() const { return !held_.isPlaying(); }
+    // Silences the game and opens the help.
+    void openHelp();
     void startLevel();
     void finishLevel();
 
@@ -51,10 +65,12 @@ private:
     GameTimers &timers_;
     Platform &platform_;
     SoundPlayer sounds_;
+    HeldSound held_;
     Board board_;
     KittenWalk walk_;
     Spinner spinner_;
     Stages stages_;
     SquareDispatch dispatch_;
-    bool startingLevel_ = false;
+    // Ticks that fell due during a held sound, in order, each timer once.
+    std::vector<GameTimer> heldTicks_;
 };

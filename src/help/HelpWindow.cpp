@@ -1,14 +1,12 @@
 #include "HelpWindow.h"
 
-#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
 
 namespace {
 constexpr int ClientWidth = 388;
 constexpr int ClientHeight = 287;
-constexpr int ScreenLeft = 147;
-constexpr int ScreenTop = 133;
 const QRect TextArea(8, 8, 369, 273);
 
 // Five paragraphs with a blank line between each pair.
@@ -41,13 +39,13 @@ void paintWhite(QWidget &widget)
 }
 } // namespace
 
-HelpWindow::HelpWindow(QWidget *mainWindow) : QWidget(nullptr, Qt::Window), mainWindow_(mainWindow)
+HelpWindow::HelpWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt::Dialog)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("帮助"));
     setFixedSize(ClientWidth, ClientHeight);
     paintWhite(*this);
-    move(ScreenLeft, ScreenTop);
 
     auto *text = new QLabel(this);
     text->setObjectName(QStringLiteral("instructions"));
@@ -58,9 +56,16 @@ HelpWindow::HelpWindow(QWidget *mainWindow) : QWidget(nullptr, Qt::Window), main
     text->setText(instructions());
 }
 
-void HelpWindow::closeEvent(QCloseEvent *event)
+// Centred over the main window, wherever that is now.
+void HelpWindow::showEvent(QShowEvent *)
 {
-    if (mainWindow_)
-        mainWindow_->setEnabled(true);
-    event->accept();
+    move(parentWidget()->geometry().center() - rect().center());
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

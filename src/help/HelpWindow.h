@@ -1,23 +1,17 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
-// The help window: the game's instructions in five paragraphs. While it is open the main
-// window takes no input; closing it gives the main window back.
-//
-// It is a window of its own, not a child of the main window: a child of a disabled window
-// would be disabled too and could not be closed. It deletes itself when closed.
+// The help window: the game's instructions in five paragraphs. It belongs to the main window:
+// it opens centred over it and stays above it, full screen too, and while it is open the main
+// window takes no input (it is modal to it). Its close button or Escape closes it; it deletes
+// itself when closed.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    // mainWindow is disabled by whoever opens this window and enabled again when it closes.
     explicit HelpWindow(QWidget *mainWindow);
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    // The main window may already be gone when the game ends with this window open.
-    QPointer<QWidget> mainWindow_;
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -4,8 +4,7 @@ class QString;
 class SoundOutput;
 
 // Everything the game asks of the machine, in one seam that tests replace: sound output,
-// random draws, letting pending window events run, the blocking 100 ms wait of the spinner
-// whirl, and the folders its files are found in.
+// random draws, and the folders its files are found in.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -13,10 +12,6 @@ public:
     virtual SoundOutput &sound() = 0;
     // A fresh uniform draw in [0, 1).
     virtual float randomUniform() = 0;
-    // Runs the window events that are waiting, then returns.
-    virtual void processPendingEvents() = 0;
-    // Blocks the calling thread for 100 ms without handling events.
-    virtual void wait100ms() = 0;
     // The folder the program was started from, without a trailing separator.
     virtual QString programFolder() const = 0;
     // The folder the installed program keeps its data files in (share/hanzi-kitten beside the

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QString>
-#include <QThread>
 
 #include <chrono>
 
@@ -53,16 +52,6 @@ float QtPlatform::randomUniform()
     while (r >= 1.0f)
         r = std::generate_canonical<float, 24>(generator_);
     return r;
-}
-
-void QtPlatform::processPendingEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-void QtPlatform::wait100ms()
-{
-    QThread::msleep(100);
 }
 
 QString QtPlatform::programFolder() const

@@ -29,14 +29,14 @@ QImage decode(int id, int scale)
 
 } // namespace
 
-QImage bitmap(int id, int scale)
+QImage bitmap(BitmapId picture, int scale)
 {
     Q_ASSERT(scale >= 1 && scale <= FinestPictureScale);
     static QHash<int, QImage> decoded;
-    const int key = id * (FinestPictureScale + 1) + scale;
+    const int key = picture.number * (FinestPictureScale + 1) + scale;
     auto found = decoded.constFind(key);
     if (found == decoded.constEnd())
-        found = decoded.insert(key, decode(id, scale));
+        found = decoded.insert(key, decode(picture.number, scale));
     return *found;
 }
 
@@ -47,9 +47,9 @@ int pictureScaleFor(qreal devicePixels)
     return qBound(1, qCeil(devicePixels - 1e-6), FinestPictureScale);
 }
 
-QByteArray sound(int id)
+QByteArray sound(SoundId sound)
 {
-    return readResourceFile(resourceFilePath("sounds", id, "wav"));
+    return readResourceFile(resourceFilePath("sounds", sound.number, "wav"));
 }
 
 } // namespace Resources

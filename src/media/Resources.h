@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Catalogue.h"
+
 #include <QByteArray>
 #include <QImage>
 
@@ -11,13 +13,13 @@ namespace Resources {
 // three times the pixels in each direction for sharp screens.
 constexpr int FinestPictureScale = 3;
 
-// Picture id at scale (1 to FinestPictureScale), ready to paint: decoded on first use and kept,
+// Picture at scale (1 to FinestPictureScale), ready to paint: decoded on first use and kept,
 // so later calls cost nothing.
-QImage bitmap(int id, int scale = 1);
+QImage bitmap(BitmapId picture, int scale = 1);
 // The picture scale to paint with where one design pixel covers devicePixels pixels of the
 // screen: the coarsest scale at least that fine, or the finest there is.
 int pictureScaleFor(qreal devicePixels);
 // The complete RIFF WAVE file of a sound.
-QByteArray sound(int id);
+QByteArray sound(SoundId sound);
 
 } // namespace Resources

@@ -18,13 +18,14 @@
 #include <future>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace {
 
 using namespace std::chrono_literals;
 
-// How long past its own length a synchronous sound may hold the caller when the device
-// stops consuming samples.
+// How long past its own length a sound whose end is awaited counts as ended anyway, when the
+// device has stopped taking samples.
 constexpr auto StallMargin = 250ms;
 
 // Almost every sound of the game is recorded at this rate; 512 frames make callbacks of
@@ -41,8 +42,9 @@ constexpr auto CloseAllowance = 500ms;
 constexpr int IdleChecks = 4;
 
 // ALSA writes its own diagnostics to stderr when it finds no sound card, and SDL offers no
-// way to silence them. The game never reports sound problems, so stderr points at /dev/null
-// while the audio subsystem starts and the device opens, and is restored afterwards.
+// way to silence them. The program says in one line of its own when there is no sound, so
+// stderr points at /dev/null while the audio subsystem starts and the device opens, and is
+// restored afterwards.
 class StderrSilenced {
 public:
     StderrSilenced() : held_(holdStderr())
@@ -78,13 +80,16 @@ private:
 struct SdlSoundOutput::State {
     // The sound playing, shared with SDL's audio thread, which calls fill().
     std::mutex mixing;
-    std::condition_variable ended;
     Samples current;
     std::size_t position = 0;
     bool playing = false;
-    // Counts the sounds started and stopped, so a waiter knows its sound was replaced.
+    // Counts the sounds started and stopped, so that the end of one is never taken for the
+    // end of another.
     std::uint64_t ticket = 0;
     Clock::time_point idleSince = Clock::now();
+    // Hears, on its own thread, of the device's opening and of each sound handed over in
+    // full; nothing once it is gone. Guarded by the mixing lock.
+    SdlSoundOutput *owner = nullptr;
 
     // The device, opened and released by the keeper and reopened by the player.
     std::mutex devices;
@@ -104,8 +109,8 @@ struct SdlSoundOutput::State {
     }
 
     // Runs on SDL's audio thread: copies the next samples and pads with silence after the
-    // end. An asynchronous sound that has ended leaves only silence here until the next stop
-    // pauses the device, or until the keeper releases it.
+    // end. A sound that has ended leaves only silence here until the next stop pauses the
+    // device, or until the keeper releases it.
     void fill(std::uint8_t *stream, int length)
     {
         const auto wanted = static_cast<std::size_t>(length);
@@ -118,7 +123,11 @@ struct SdlSoundOutput::State {
         if (playing && position >= current.size()) {
             playing = false;
             idleSince = Clock::now();
-            ended.notify_all();
+            if (owner) {
+                QMetaObject::invokeMethod(
+                    owner, [owner = owner, ended = ticket] { owner->onHandedOver(ended); },
+                    Qt::QueuedConnection);
+            }
         }
     }
 
@@ -165,7 +174,12 @@ struct SdlSoundOutput::State {
         std::unique_lock lock(devices);
         ready = true;
         usable = opened;
-        wake.notify_all();
+        {
+            std::lock_guard reporting(mixing);
+            if (owner)
+                QMetaObject::invokeMethod(owner, &SdlSoundOutput::onDeviceOpened,
+                                          Qt::QueuedConnection);
+        }
         while (usable && !quitting) {
             if (device == 0) {
                 wake.wait(lock);
@@ -190,7 +204,10 @@ SdlSoundOutput::SdlSoundOutput(std::chrono::milliseconds idleRelease)
     // it into an SDL quit event that nobody reads.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Hanzi Kitten");
+    stallWatch_.setSingleShot(true);
+    connect(&stallWatch_, &QTimer::timeout, this, [this] { onHandedOver(endedTicket_); });
     state_->idleRelease = idleRelease;
+    state_->owner = this;
     state_->keeper = std::thread([state = state_.get()] { state->keep(); });
 }
 
@@ -198,8 +215,11 @@ SdlSoundOutput::SdlSoundOutput(std::chrono::milliseconds idleRelease)
 // the allowance, the game ends without them and leaves them their state.
 SdlSoundOutput::~SdlSoundOutput()
 {
-    if (usable())
-        stop();
+    pauseAndClear();
+    {
+        std::lock_guard lock(state_->mixing);
+        state_->owner = nullptr;
+    }
     {
         std::lock_guard lock(state_->devices);
         state_->quitting = true;
@@ -218,63 +238,86 @@ SdlSoundOutput::~SdlSoundOutput()
         static_cast<void>(state_.release());
 }
 
-// Waits for the first opening of the device; without a device every play is silent.
-bool SdlSoundOutput::usable()
+void SdlSoundOutput::play(const QByteArray &wave, std::function<void()> ended)
 {
+    cutOff();
     std::unique_lock lock(state_->devices);
-    state_->wake.wait(lock, [this] { return state_->ready; });
-    return state_->usable;
-}
-
-void SdlSoundOutput::playMemory(const QByteArray &wave, PlayMode mode)
-{
-    if (!usable())
+    if (!state_->ready) {
+        waiting_ = Waiting{wave, {}, std::move(ended)};
         return;
-    Samples samples = decodeWave(wave, state_->format).value_or(beep());
-    const auto length = playingTime(samples, state_->format);
-    const std::optional<std::uint64_t> ticket = start(std::move(samples));
-    if (ticket && mode == PlayMode::Sync)
-        waitForEnd(*ticket, length);
+    }
+    const bool usable = state_->usable;
+    lock.unlock();
+    if (!usable)
+        return reportLater(std::move(ended));
+    start(decodeWave(wave, state_->format).value_or(beep()), std::move(ended));
 }
 
-// The file is not read at all when it is too big to be a sound the game would play.
 void SdlSoundOutput::playFile(const QString &path)
 {
-    if (!usable())
+    cutOff();
+    std::unique_lock lock(state_->devices);
+    if (!state_->ready) {
+        waiting_ = Waiting{{}, path, {}};
         return;
-    QFile file(path);
-    QByteArray wave;
-    if (file.open(QIODevice::ReadOnly) && file.size() <= MaxWaveFileBytes)
-        wave = file.read(MaxWaveFileBytes);
-    start(decodeWaveFile(wave, state_->format).value_or(beep()));
+    }
+    const bool usable = state_->usable;
+    lock.unlock();
+    if (usable)
+        start(decodedFile(path), {});
 }
 
 void SdlSoundOutput::stop()
 {
-    std::lock_guard lock(state_->devices);
-    if (!state_->usable)
+    pauseAndClear();
+    cutOff();
+}
+
+// Runs where the output was made, once the keeper has tried to open the device: the sound
+// asked for meanwhile starts now.
+void SdlSoundOutput::onDeviceOpened()
+{
+    std::unique_lock lock(state_->devices);
+    const bool usable = state_->usable;
+    lock.unlock();
+    if (!usable)
+        sayOnStderr(QStringLiteral("no sound device could be opened; the game plays silently"));
+    std::optional<Waiting> waiting = std::exchange(waiting_, std::nullopt);
+    if (!waiting)
         return;
-    // Once paused, SDL no longer calls fill(). Never pause while holding the mixing lock: the
-    // audio thread holds SDL's device lock while it waits for that lock in fill().
-    if (state_->device != 0)
-        SDL_PauseAudioDevice(state_->device, 1);
-    Samples released;
-    {
-        std::lock_guard mixing(state_->mixing);
-        released.swap(state_->current);
-        state_->position = 0;
-        state_->playing = false;
-        state_->idleSince = Clock::now();
-        ++state_->ticket;
-    }
-    state_->ended.notify_all();
+    if (!usable)
+        return reportLater(std::move(waiting->ended));
+    if (!waiting->file.isEmpty())
+        return start(decodedFile(waiting->file), {});
+    start(decodeWave(waiting->wave, state_->format).value_or(beep()), std::move(waiting->ended));
+}
+
+// The sound with this ticket has been handed to the device in full, or its stall watch ran
+// out: if its end is awaited, the device is paused and the end reported.
+void SdlSoundOutput::onHandedOver(std::uint64_t ticket)
+{
+    if (ended_ && ticket == endedTicket_)
+        stop();
+}
+
+void SdlSoundOutput::start(Samples samples, std::function<void()> ended)
+{
+    const auto length = playingTime(samples, state_->format);
+    const std::optional<std::uint64_t> ticket = startSamples(std::move(samples));
+    if (!ticket)
+        return reportLater(std::move(ended));
+    if (!ended)
+        return;
+    ended_ = std::move(ended);
+    endedTicket_ = *ticket;
+    stallWatch_.start(length + StallMargin);
 }
 
 // Opens the device again if the keeper has released it; a device that cannot be opened again
 // leaves the game silent, as if there had never been one. The new samples are swapped in under
 // the mixing lock, so the audio thread never reads a buffer that is being replaced; the old
 // ones are freed after the lock is released.
-std::optional<std::uint64_t> SdlSoundOutput::start(Samples samples)
+std::optional<std::uint64_t> SdlSoundOutput::startSamples(Samples samples)
 {
     std::lock_guard lock(state_->devices);
     if (!state_->usable)
@@ -295,23 +338,55 @@ std::optional<std::uint64_t> SdlSoundOutput::start(Samples samples)
         state_->playing = true;
         ticket = ++state_->ticket;
     }
-    state_->ended.notify_all();
     SDL_PauseAudioDevice(state_->device, 0);
     return ticket;
 }
 
-// Waits until the sound has been handed to the device in full, or until it is past its own
-// length by the stall margin, in case the device stopped consuming samples. Either way the
-// device is paused afterwards.
-void SdlSoundOutput::waitForEnd(std::uint64_t ticket, std::chrono::milliseconds length)
+void SdlSoundOutput::pauseAndClear()
 {
-    const auto deadline = Clock::now() + length + StallMargin;
-    {
-        std::unique_lock lock(state_->mixing);
-        state_->ended.wait_until(lock, deadline,
-                                 [&] { return !state_->playing || state_->ticket != ticket; });
+    std::lock_guard lock(state_->devices);
+    if (!state_->usable)
+        return;
+    // Once paused, SDL no longer calls fill(). Never pause while holding the mixing lock: the
+    // audio thread holds SDL's device lock while it waits for that lock in fill().
+    if (state_->device != 0)
+        SDL_PauseAudioDevice(state_->device, 1);
+    Samples released;
+    std::lock_guard mixing(state_->mixing);
+    released.swap(state_->current);
+    state_->position = 0;
+    state_->playing = false;
+    state_->idleSince = Clock::now();
+    ++state_->ticket;
+}
+
+// The sound whose end is awaited, playing or still waiting for the device, is over: its end
+// is reported.
+void SdlSoundOutput::cutOff()
+{
+    stallWatch_.stop();
+    if (ended_)
+        reportLater(std::exchange(ended_, nullptr));
+    if (waiting_) {
+        reportLater(std::move(waiting_->ended));
+        waiting_.reset();
     }
-    stop();
+}
+
+void SdlSoundOutput::reportLater(std::function<void()> ended)
+{
+    if (ended)
+        QMetaObject::invokeMethod(this, std::move(ended), Qt::QueuedConnection);
+}
+
+// The file is not read at all when it is too big to be a sound the game would play.
+Samples SdlSoundOutput::decodedFile(const QString &path)
+{
+    QFile file(path);
+    QByteArray wave;
+    if (file.open(QIODevice::ReadOnly) && file.size() <= MaxWaveFileBytes)
+        wave = file.read(MaxWaveFileBytes);
+    return decodeWaveFile(wave, state_->format).value_or(beep());
 }
 
 const Samples &SdlSoundOutput::beep()

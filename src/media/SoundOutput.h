@@ -1,25 +1,25 @@
 #pragma once
 
+#include <functional>
+
 class QByteArray;
 class QString;
 
-// How a sound is started: Async returns at once; Sync returns when the sound has ended and
-// blocks the calling (UI) thread meanwhile, so input made during it is handled afterwards.
-enum class PlayMode { Async, Sync };
-
 // Where sounds go. One sound at a time for the whole program: starting a sound stops the one
-// playing before anything else happens. Failures are silent: a sound that cannot be played
-// is treated as played (a synchronous play then returns at once).
+// playing before anything else happens. Nothing here waits for a sound: a caller that must
+// know when a sound is over passes what to do then, and it is called on the caller's (the
+// GUI) thread from its event loop, never from inside these calls. Failures are silent: a sound
+// that cannot be played counts as played to its end at once.
 class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
 
-    // Plays a complete RIFF WAVE image. The bytes must stay alive and unchanged until the
-    // next call, because an asynchronous sound is read from them while it plays.
-    virtual void playMemory(const QByteArray &wave, PlayMode mode) = 0;
-    // Plays the WAVE file at path asynchronously; a missing or unplayable file plays a short
-    // default sound instead.
+    // Plays a complete RIFF WAVE image. When ended is given it is called once, after the
+    // sound has played to its end or has been cut off by the next sound or by stop().
+    virtual void play(const QByteArray &wave, std::function<void()> ended = {}) = 0;
+    // Plays the WAVE file at path; a missing or unplayable file plays a short default sound
+    // instead.
     virtual void playFile(const QString &path) = 0;
-    // Stops the sound playing, if any, so that its bytes may be released.
+    // Stops the sound playing, if any.
     virtual void stop() = 0;
 };

@@ -3,37 +3,29 @@
 #include "Resources.h"
 #include "SoundOutput.h"
 
-void SoundPlayer::playAsync(int sound)
+void SoundPlayer::play(SoundId sound)
 {
-    play(sound_, sound, false);
+    output_.play(Resources::sound(sound));
 }
 
-void SoundPlayer::playSync(int sound)
+void SoundPlayer::playHeld(SoundId sound, std::function<void()> ended)
 {
-    play(sound_, sound, true);
+    output_.play(Resources::sound(sound), std::move(ended));
 }
 
-void SoundPlayer::playWord(int sound)
+void SoundPlayer::playWord(SoundId sound)
 {
-    play(word_, sound, false);
+    lastWord_ = sound;
+    play(sound);
 }
 
 void SoundPlayer::replayWord()
 {
-    output_.stop();
-    if (!word_.isEmpty())
-        output_.playMemory(word_, PlayMode::Async);
+    if (lastWord_)
+        play(*lastWord_);
 }
 
 void SoundPlayer::playFile(const QString &path)
 {
     output_.playFile(path);
-}
-
-void SoundPlayer::play(QByteArray &buffer, int sound, bool wait)
-{
-    // The output may still be reading the buffer that is about to be replaced.
-    output_.stop();
-    buffer = Resources::sound(sound);
-    output_.playMemory(buffer, wait ? PlayMode::Sync : PlayMode::Async);
 }

@@ -1,33 +1,31 @@
 #pragma once
 
-#include <QByteArray>
+#include "Catalogue.h"
+
+#include <functional>
+#include <optional>
 
 class QString;
 class SoundOutput;
 
-// The game's sounds by number, one at a time. It keeps the bytes of the sound playing alive
-// while the output reads them: one buffer for the word pronunciations, which the tadpole
-// replays, and one for every other built-in sound. Every start stops the sound playing first,
-// so no buffer is overwritten while it is still being read.
+// The game's sounds by id, one at a time, each starting at once. It remembers the last word
+// pronounced, which the tadpole repeats.
 class SoundPlayer {
 public:
     explicit SoundPlayer(SoundOutput &output) : output_(output) {}
 
-    // A built-in sound, returning at once.
-    void playAsync(int sound);
-    // A built-in sound, returning when it has ended; the calling thread waits meanwhile.
-    void playSync(int sound);
-    // A word's pronunciation, returning at once.
-    void playWord(int sound);
+    void play(SoundId sound);
+    // A sound whose end the game waits for: ended runs from the event loop once the sound has
+    // played to its end (or been cut off), at once when there is no sound.
+    void playHeld(SoundId sound, std::function<void()> ended);
+    // A word's pronunciation.
+    void playWord(SoundId sound);
     // The last word pronounced again from its start; nothing before the first word.
     void replayWord();
-    // The WAVE file at path, returning at once.
+    // The WAVE file at path.
     void playFile(const QString &path);
 
 private:
-    void play(QByteArray &buffer, int sound, bool wait);
-
     SoundOutput &output_;
-    QByteArray sound_;
-    QByteArray word_;
+    std::optional<SoundId> lastWord_;
 };

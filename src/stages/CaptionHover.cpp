@@ -3,10 +3,7 @@
 #include "Content.h"
 #include "GameRecord.h"
 #include "GameView.h"
-
-namespace {
-constexpr int CaptionSlots = 8;
-} // namespace
+#include "WordRow.h"
 
 CaptionHover::CaptionHover(GameRecord &record, GameView &view) : record_(record), view_(view) {}
 
@@ -32,7 +29,7 @@ void CaptionHover::onCaptionHovered(int slot)
 
 void CaptionHover::onBoardHovered()
 {
-    for (int slot = 0; slot < CaptionSlots; ++slot)
+    for (int slot = 0; slot < WordRow::CaptionSlots; ++slot)
         view_.setCaptionRed(slot, false);
     if (picturesOnHover() && record_.hoveredCaption != -1) {
         for (int slot = 0; slot < Content::WordsPerGroup; ++slot)

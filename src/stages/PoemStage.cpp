@@ -6,12 +6,12 @@
 #include "GameRecord.h"
 #include "GameTimers.h"
 #include "GameView.h"
-#include "SoundPlayer.h"
+#include "HeldSound.h"
 #include "Spinner.h"
 
-PoemStage::PoemStage(GameRecord &record, const Content &content, GameView &view,
-                     SoundPlayer &sounds, Board &board, Spinner &spinner, GameTimers &timers)
-    : record_(record), content_(content), view_(view), sounds_(sounds), board_(board),
+PoemStage::PoemStage(GameRecord &record, const Content &content, GameView &view, HeldSound &held,
+                     Board &board, Spinner &spinner, GameTimers &timers)
+    : record_(record), content_(content), view_(view), held_(held), board_(board),
       spinner_(spinner), timers_(timers)
 {
 }
@@ -22,10 +22,11 @@ void PoemStage::recite(int poem)
     view_.showButton(Button::Tadpole, Bitmap::CaterpillarWithCap);
     view_.clearBoard();
     view_.showPoem(content_.poem(poem));
-    // The recitation holds the thread, so the poem is painted first; input that comes
-    // meanwhile waits until the recitation has ended.
-    view_.repaintNow();
-    sounds_.playSync(Sound::recitation(poem));
+    held_.play(Sound::recitation(poem), [this] { finish(); });
+}
+
+void PoemStage::finish()
+{
     view_.hidePoem();
     // The repaint also takes the caterpillar away.
     board_.redraw();

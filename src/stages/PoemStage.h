@@ -4,7 +4,7 @@ class Board;
 class Content;
 class GameTimers;
 class GameView;
-class SoundPlayer;
+class HeldSound;
 class Spinner;
 struct GameRecord;
 
@@ -13,17 +13,19 @@ struct GameRecord;
 // armed.
 class PoemStage {
 public:
-    PoemStage(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
+    PoemStage(GameRecord &record, const Content &content, GameView &view, HeldSound &held,
               Board &board, Spinner &spinner, GameTimers &timers);
 
-    // Shows and recites poem 0..4; returns when the recitation has ended.
+    // Shows and recites poem 0..4.
     void recite(int poem);
 
 private:
+    void finish();
+
     GameRecord &record_;
     const Content &content_;
     GameView &view_;
-    SoundPlayer &sounds_;
+    HeldSound &held_;
     Board &board_;
     Spinner &spinner_;
     GameTimers &timers_;

@@ -4,21 +4,22 @@
 #include "GameView.h"
 
 Stages::Stages(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
-               SoundPlayer &sounds, Platform &platform, Board &board, Spinner &spinner,
-               KittenWalk &walk)
-    : record_(record), view_(view), poem_(record, content, view, sounds, board, spinner, timers),
+               SoundPlayer &sounds, HeldSound &held, Platform &platform, Board &board,
+               Spinner &spinner, KittenWalk &walk)
+    : record_(record), view_(view), poem_(record, content, view, held, board, spinner, timers),
       teaching_(record, content, view, sounds, board, spinner),
-      quiz_(record, content, view, sounds, platform, board, spinner, walk),
-      chance_(view, sounds, platform, walk), hover_(record, view)
+      quiz_(record, content, view, sounds, held, platform, board, spinner, walk),
+      chance_(view, held, platform, walk), hover_(record, view)
 {
 }
 
 void Stages::onCaptionPressed(int slot)
 {
-    // A press that ends a quiz leaves the stage at Quiz, so it never reaches the teaching.
     if (record_.stage == Stage::Quiz)
         quiz_.answer(slot);
     else if (record_.stage == Stage::Teaching)
         teaching_.speak(slot);
-    view_.setCaptionRed(slot, true);
+    // A wrong press ends the quiz at once, and its words go with every look they had.
+    if (record_.stage == Stage::Teaching || record_.tadpoleActive)
+        view_.setCaptionRed(slot, true);
 }

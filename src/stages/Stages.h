@@ -11,6 +11,7 @@ class Board;
 class Content;
 class GameTimers;
 class GameView;
+class HeldSound;
 class KittenWalk;
 class Platform;
 class SoundPlayer;
@@ -22,7 +23,7 @@ struct GameRecord;
 class Stages : public StageOpeners {
 public:
     Stages(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
-           SoundPlayer &sounds, Platform &platform, Board &board, Spinner &spinner,
+           SoundPlayer &sounds, HeldSound &held, Platform &platform, Board &board, Spinner &spinner,
            KittenWalk &walk);
 
     void recitePoem(int poem) override { poem_.recite(poem); }

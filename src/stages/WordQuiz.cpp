@@ -4,6 +4,7 @@
 #include "Content.h"
 #include "GameRecord.h"
 #include "GameView.h"
+#include "HeldSound.h"
 #include "HoverLook.h"
 #include "KittenWalk.h"
 #include "Platform.h"
@@ -22,9 +23,10 @@ constexpr int SecondRowTop = 260;
 } // namespace
 
 WordQuiz::WordQuiz(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
-                   Platform &platform, Board &board, Spinner &spinner, KittenWalk &walk)
-    : record_(record), content_(content), view_(view), sounds_(sounds), platform_(platform),
-      board_(board), spinner_(spinner), walk_(walk)
+                   HeldSound &held, Platform &platform, Board &board, Spinner &spinner,
+                   KittenWalk &walk)
+    : record_(record), content_(content), view_(view), sounds_(sounds), held_(held),
+      platform_(platform), board_(board), spinner_(spinner), walk_(walk)
 {
 }
 
@@ -51,7 +53,11 @@ void WordQuiz::answer(int slot)
         finish(false);
         return;
     }
-    sounds_.playSync(Sound::RightAnswer);
+    held_.play(Sound::RightAnswer, [this] { onRightAnswerHeard(); });
+}
+
+void WordQuiz::onRightAnswerHeard()
+{
     record_.quizAnswered += 1;
     if (record_.quizAnswered == Words)
         finish(true);
@@ -89,14 +95,14 @@ void WordQuiz::finish(bool passed)
 {
     WordRow::close(record_, view_, board_);
     if (passed) {
-        sounds_.playSync(Sound::QuizPassed);
-        spinner_.arm();
+        held_.play(Sound::QuizPassed, [this] { spinner_.arm(); });
         return;
     }
-    sounds_.playSync(Sound::QuizFailed);
-    const int index = content_.square(record_.level, record_.kittenSquare).index;
-    walk_.start(record_.kittenSquare - content_.teachingSquare(record_.level, index),
-                Direction::Backward);
+    held_.play(Sound::QuizFailed, [this] {
+        const int index = content_.square(record_.level, record_.kittenSquare).index;
+        walk_.start(record_.kittenSquare - content_.teachingSquare(record_.level, index),
+                    Direction::Backward);
+    });
 }
 
 // Each pass moves an entry drawn at random to the front. Every order can come out, though not

@@ -3,6 +3,7 @@
 class Board;
 class Content;
 class GameView;
+class HeldSound;
 class KittenWalk;
 class Platform;
 class SoundPlayer;
@@ -17,7 +18,7 @@ struct GameRecord;
 class WordQuiz {
 public:
     WordQuiz(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
-             Platform &platform, Board &board, Spinner &spinner, KittenWalk &walk);
+             HeldSound &held, Platform &platform, Board &board, Spinner &spinner, KittenWalk &walk);
 
     void open();
     // Judges a press on caption slot 0..7.
@@ -27,6 +28,7 @@ public:
 
 private:
     int group() const;
+    void onRightAnswerHeard();
     void askNextWord();
     void finish(bool passed);
     // Fills quizOrder's first n places with a permutation of 0..n-1.
@@ -39,6 +41,7 @@ private:
     const Content &content_;
     GameView &view_;
     SoundPlayer &sounds_;
+    HeldSound &held_;
     Platform &platform_;
     Board &board_;
     Spinner &spinner_;

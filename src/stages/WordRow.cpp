@@ -8,5 +8,8 @@ void WordRow::close(GameRecord &record, GameView &view, Board &board)
 {
     record.tadpoleActive = false;
     view.hideWordRow();
+    for (int slot = 0; slot < CaptionSlots; ++slot)
+        view.setCaptionRed(slot, false);
+    record.hoveredCaption = -1;
     board.redraw();
 }

@@ -8,6 +8,9 @@ struct GameRecord;
 // board: one column every 125 pixels, each word's picture above its caption.
 namespace WordRow {
 
+// Caption slots: a level-3 quiz shows the next group's words among the asked ones.
+constexpr int CaptionSlots = 8;
+
 constexpr int pictureLeft(int column)
 {
     return 13 + 125 * column;
@@ -18,8 +21,8 @@ constexpr int captionLeft(int column)
 }
 constexpr int CaptionTop = 180;
 
-// Ends a word stage: the tadpole falls still, the captions and pictures go and the board comes
-// back.
+// Ends a word stage: the tadpole falls still, the captions and pictures go, none keeping a
+// hover or pressed look for the next stage, and the board comes back.
 void close(GameRecord &record, GameView &view, Board &board);
 
 } // namespace WordRow

@@ -36,12 +36,12 @@ BoardCanvas::BoardCanvas(QWidget *parent) : QWidget(parent)
     clear();
 }
 
-void BoardCanvas::paintPicture(QPoint position, int bitmap)
+void BoardCanvas::paintPicture(QPoint position, BitmapId picture)
 {
-    paint(bitmap, position, QPainter::CompositionMode_Source);
+    paint(picture, position, QPainter::CompositionMode_Source);
 }
 
-void BoardCanvas::paintFigure(QPoint position, int mask, int image)
+void BoardCanvas::paintFigure(QPoint position, BitmapId mask, BitmapId image)
 {
     paint(mask, position, QPainter::RasterOp_SourceAndDestination);
     paint(image, position, QPainter::RasterOp_SourceXorDestination);
@@ -62,9 +62,9 @@ void BoardCanvas::setScale(qreal scale)
     update();
 }
 
-void BoardCanvas::paint(int bitmap, QPoint position, QPainter::CompositionMode mode)
+void BoardCanvas::paint(BitmapId picture, QPoint position, QPainter::CompositionMode mode)
 {
-    const Piece piece{{position, Resources::bitmap(bitmap).size()}, bitmap, mode};
+    const Piece piece{{position, Resources::bitmap(picture).size()}, picture, mode};
     if (mode == QPainter::CompositionMode_Source) {
         if (showsAlready(piece))
             return;
@@ -90,7 +90,7 @@ void BoardCanvas::paint(int bitmap, QPoint position, QPainter::CompositionMode m
 void BoardCanvas::paintOnCanvas(const Piece &piece)
 {
     const QPoint position = piece.area.topLeft() * pictureScale_;
-    const QImage picture = Resources::bitmap(piece.bitmap, pictureScale_);
+    const QImage picture = Resources::bitmap(piece.picture, pictureScale_);
     if (piece.mode == QPainter::CompositionMode_Source)
         return copyInto(canvas_, position, picture);
     QPainter painter(&canvas_);
@@ -106,7 +106,7 @@ bool BoardCanvas::showsAlready(const Piece &piece) const
     const auto top = std::find_if(pieces_.rbegin(), pieces_.rend(), [&piece](const Piece &p) {
         return p.area.intersects(piece.area);
     });
-    return top != pieces_.rend() && top->area == piece.area && top->bitmap == piece.bitmap &&
+    return top != pieces_.rend() && top->area == piece.area && top->picture == piece.picture &&
            top->mode == piece.mode;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Catalogue.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
@@ -23,10 +25,10 @@ public:
     explicit BoardCanvas(QWidget *parent = nullptr);
 
     // Copies picture bitmap with its top-left corner at position, in design pixels.
-    void paintPicture(QPoint position, int bitmap);
+    void paintPicture(QPoint position, BitmapId picture);
     // Paints a figure without its background: the mask (black figure on white) is ANDed in,
     // clearing the figure's shape to black, and the image (the figure on black) XORed over it.
-    void paintFigure(QPoint position, int mask, int image);
+    void paintFigure(QPoint position, BitmapId mask, BitmapId image);
     // Fills the board with its colour.
     void clear();
     // Design pixels to widget pixels: the board's side is Size times scale.
@@ -48,11 +50,11 @@ private:
     // One picture painted on the board, and the design pixels it covers.
     struct Piece {
         QRect area;
-        int bitmap;
+        BitmapId picture;
         QPainter::CompositionMode mode;
     };
 
-    void paint(int bitmap, QPoint position, QPainter::CompositionMode mode);
+    void paint(BitmapId picture, QPoint position, QPainter::CompositionMode mode);
     void paintOnCanvas(const Piece &piece);
     bool showsAlready(const Piece &piece) const;
     int wantedPictureScale() const;

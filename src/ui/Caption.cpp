@@ -45,6 +45,7 @@ void Caption::setScale(qreal scale)
 
 void Caption::mousePressEvent(QMouseEvent *event)
 {
+    emit hovered();
     emit pressed();
     event->accept();
 }

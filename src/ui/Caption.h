@@ -19,6 +19,7 @@ public:
     void setScale(qreal scale);
 
 signals:
+    // A press, which is a hover first, for a pointer that jumps there with no move before.
     void pressed();
     void hovered();
 

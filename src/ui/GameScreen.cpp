@@ -8,8 +8,15 @@
 #include "PictureButton.h"
 
 #include <QLabel>
+#include <QWindow>
+
+#include <chrono>
+#include <utility>
 
 namespace {
+
+// How long what waits for a paint waits at most; a paint normally comes within milliseconds.
+constexpr std::chrono::milliseconds LongestWaitForAPaint(250);
 
 constexpr QPoint ScenePosition(110, 110);
 // The poem's title, poet and verse lines, in design pixels; the verse lines fit their text.
@@ -56,6 +63,9 @@ GameScreen::GameScreen(QWidget *parent) : QWidget(parent)
     help_->setToolTip(QStringLiteral("帮助"));
     createBoardWidgets();
     setScale(1);
+    shownWatch_.setSingleShot(true);
+    shownWatch_.setInterval(LongestWaitForAPaint);
+    connect(&shownWatch_, &QTimer::timeout, this, &GameScreen::runShownWaiters);
 
     connect(spinner_, &PictureButton::clicked, this, &GameScreen::spinnerClicked);
     connect(board_, &BoardCanvas::pressed, this, &GameScreen::boardPressed);
@@ -161,9 +171,9 @@ PictureButton *GameScreen::button(Button which) const
     return tadpole_;
 }
 
-void GameScreen::paintScene(int bitmap)
+void GameScreen::paintScene(BitmapId picture)
 {
-    board_->paintPicture(ScenePosition, bitmap);
+    board_->paintPicture(ScenePosition, picture);
 }
 
 void GameScreen::paintSquareIcon(Cell cell, SquareKind kind)
@@ -187,43 +197,25 @@ void GameScreen::clearBoard()
     board_->clear();
 }
 
-void GameScreen::showSpinnerFace(int bitmap)
+void GameScreen::showSpinnerFace(BitmapId face)
 {
-    spinner_->setPicture(bitmap);
+    spinner_->setPicture(face);
 }
 
-void GameScreen::showButton(Button which, int bitmap)
+void GameScreen::showButton(Button which, BitmapId picture)
 {
-    setButtonPicture(which, bitmap);
+    setButtonPicture(which, picture);
     button(which)->show();
 }
 
-void GameScreen::setButtonPicture(Button which, int bitmap)
+void GameScreen::setButtonPicture(Button which, BitmapId picture)
 {
-    button(which)->setPicture(bitmap);
+    button(which)->setPicture(picture);
 }
 
-// A hidden button that kept the pointer would take every click the child makes.
 void GameScreen::hideButton(Button which)
 {
-    PictureButton *hidden = button(which);
-    if (QWidget::mouseGrabber() == hidden)
-        hidden->releaseMouse();
-    hidden->hide();
-}
-
-void GameScreen::grabPointer(Button which)
-{
-    // Grabbing asks the display server and waits for its answer; the hover look asks on every
-    // pointer move, and the button mostly holds the pointer already.
-    if (PictureButton *grabber = button(which); QWidget::mouseGrabber() != grabber)
-        grabber->grabMouse();
-}
-
-void GameScreen::releasePointer()
-{
-    if (QWidget *grabber = QWidget::mouseGrabber())
-        grabber->releaseMouse();
+    button(which)->hide();
 }
 
 void GameScreen::showCaption(int slot, const QString &text, int left, std::optional<int> top)
@@ -239,10 +231,10 @@ void GameScreen::setCaptionRed(int slot, bool red)
     wordCaptions_[slot]->setRed(red);
 }
 
-void GameScreen::setWordPicture(int slot, int bitmap, int left, bool visible)
+void GameScreen::setWordPicture(int slot, BitmapId shown, int left, bool visible)
 {
     PictureButton *picture = wordPictures_[slot];
-    picture->setPicture(bitmap);
+    picture->setPicture(shown);
     picture->moveTo({left, picture->designPosition().y()});
     picture->setVisible(visible);
 }
@@ -276,9 +268,37 @@ void GameScreen::hidePoem()
         label->hide();
 }
 
-void GameScreen::repaintNow()
+// The window paints what has changed when its update request comes, and hands the picture to
+// the display then; what waits runs from the event loop just after. A window that is hidden or
+// minimised paints nothing, so then it runs at once.
+void GameScreen::whenShown(std::function<void()> then)
 {
-    window()->repaint();
+    shownWaiters_.push_back(std::move(then));
+    QWidget *top = window();
+    const QWindow *handle = top->windowHandle();
+    if (!top->isVisible() || !handle || !handle->isExposed()) {
+        QMetaObject::invokeMethod(this, &GameScreen::runShownWaiters, Qt::QueuedConnection);
+        return;
+    }
+    top->installEventFilter(this);
+    // Asks for a paint, of one pixel, in case nothing has changed.
+    update(0, 0, 1, 1);
+    if (!shownWatch_.isActive())
+        shownWatch_.start();
+}
+
+bool GameScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == window() && event->type() == QEvent::UpdateRequest && !shownWaiters_.empty())
+        QMetaObject::invokeMethod(this, &GameScreen::runShownWaiters, Qt::QueuedConnection);
+    return false;
+}
+
+void GameScreen::runShownWaiters()
+{
+    shownWatch_.stop();
+    for (auto &then : std::exchange(shownWaiters_, {}))
+        then();
 }
 
 void GameScreen::openHelp()

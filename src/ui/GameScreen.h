@@ -3,9 +3,12 @@
 #include "GameView.h"
 
 #include <QPalette>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class BoardCanvas;
 class Caption;
@@ -33,24 +36,22 @@ public:
     // Shows the screen at scale times its design size (1 as designed).
     void setScale(qreal scale);
 
-    void paintScene(int bitmap) override;
+    void paintScene(BitmapId picture) override;
     void paintSquareIcon(Cell cell, SquareKind kind) override;
     void paintKitten(Cell cell, KittenPose pose) override;
     void clearBoard() override;
-    void showSpinnerFace(int bitmap) override;
-    void showButton(Button button, int bitmap) override;
-    void setButtonPicture(Button button, int bitmap) override;
+    void showSpinnerFace(BitmapId face) override;
+    void showButton(Button button, BitmapId picture) override;
+    void setButtonPicture(Button button, BitmapId picture) override;
     void hideButton(Button button) override;
-    void grabPointer(Button button) override;
-    void releasePointer() override;
     void showCaption(int slot, const QString &text, int left, std::optional<int> top) override;
     void setCaptionRed(int slot, bool red) override;
-    void setWordPicture(int slot, int bitmap, int left, bool visible) override;
+    void setWordPicture(int slot, BitmapId picture, int left, bool visible) override;
     void setWordPictureVisible(int slot, bool visible) override;
     void hideWordRow() override;
     void showPoem(const Poem &poem) override;
     void hidePoem() override;
-    void repaintNow() override;
+    void whenShown(std::function<void()> then) override;
     void openHelp() override;
 
 signals:
@@ -63,7 +64,11 @@ signals:
     void buttonHovered(Button button, bool inside);
     void helpWanted();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void runShownWaiters();
     void createBoardWidgets();
     PictureButton *button(Button button) const;
     PictureButton *createButton(QWidget *parent, Button button, QRect geometry);
@@ -81,4 +86,8 @@ private:
     QLabel *poemLines_ = nullptr;
     std::array<Caption *, 8> wordCaptions_{};
     qreal scale_ = 1;
+    // What waits for the screen to reach the display, and the watch that lets it go on in any
+    // case should no paint come.
+    std::vector<std::function<void()>> shownWaiters_;
+    QTimer shownWatch_;
 };

@@ -6,18 +6,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureButton::PictureButton(QWidget *parent) : QWidget(parent)
-{
-    setMouseTracking(true);
-}
+PictureButton::PictureButton(QWidget *parent) : QWidget(parent) {}
 
-void PictureButton::setPicture(int bitmap)
+void PictureButton::setPicture(BitmapId picture)
 {
-    const QSize size = Resources::bitmap(bitmap).size();
-    // The hover look sets its picture on every pointer move: the same one needs no repaint.
-    if (bitmap == picture_ && size == design_.size())
+    const QSize size = Resources::bitmap(picture).size();
+    // The same picture again needs no repaint.
+    if (picture == picture_ && size == design_.size())
         return;
-    picture_ = bitmap;
+    picture_ = picture;
     design_.setSize(size);
     place();
     update();
@@ -49,7 +46,7 @@ void PictureButton::place()
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
-    if (picture_ == 0)
+    if (picture_ == BitmapId{})
         return;
     const int pictureScale = Resources::pictureScaleFor(scale_ * devicePixelRatioF());
     QPainter painter(this);
@@ -60,6 +57,7 @@ void PictureButton::paintEvent(QPaintEvent *)
 
 void PictureButton::mousePressEvent(QMouseEvent *event)
 {
+    emit hovered(true);
     pressedInside_ = true;
     event->accept();
 }
@@ -72,15 +70,19 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-void PictureButton::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPointF at = event->position();
-    emit hovered(at.x() >= 0 && at.x() <= width() && at.y() >= 0 && at.y() <= height());
-}
-
 // The second press of a double-click arrives as a double-click, which Qt would otherwise hand
 // on as another press: it is not one.
 void PictureButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
+}
+
+void PictureButton::enterEvent(QEnterEvent *)
+{
+    emit hovered(true);
+}
+
+void PictureButton::leaveEvent(QEvent *)
+{
+    emit hovered(false);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Catalogue.h"
+
 #include <QWidget>
 
 // A borderless built-in picture that takes the mouse: the spinner, the help, bee and tadpole
@@ -11,8 +13,8 @@ class PictureButton : public QWidget {
 public:
     explicit PictureButton(QWidget *parent = nullptr);
 
-    // Shows built-in picture bitmap and takes its size.
-    void setPicture(int bitmap);
+    // Shows a built-in picture and takes its size.
+    void setPicture(BitmapId picture);
     // Position and size in design pixels; the size holds until a picture is set.
     void setDesignGeometry(const QRect &geometry);
     void moveTo(QPoint designPosition);
@@ -23,21 +25,22 @@ public:
 signals:
     // A button pressed and released, both on the picture.
     void clicked();
-    // The pointer moved over the picture, or anywhere while the picture holds the pointer;
-    // inside counts the right and bottom edges in.
+    // The pointer came onto the picture (inside) or left it. A press comes onto it too, for a
+    // pointer that jumps there with no move before, as a finger on a touch screen does.
     void hovered(bool inside);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     void place();
 
-    int picture_ = 0;
+    BitmapId picture_;
     QRect design_;
     qreal scale_ = 1;
     bool pressedInside_ = false;

@@ -9,13 +9,19 @@ using Screen = TimedScreen;
 using Screen = GameScreen;
 #endif
 
+#include "DesignScale.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace {
+
+// What a window's frame and title bar may take of the screen around the window itself.
+constexpr QSize FrameAllowance(16, 48);
 
 QTimer *gameTimer(QObject *parent, const char *name, int milliseconds)
 {
@@ -32,24 +38,34 @@ QTimer *gameTimer(QObject *parent, const char *name, int milliseconds)
 MainWindow::MainWindow(Platform &platform, const Content &content, QWidget *parent)
     : QWidget(parent), screen_(new Screen(this)), spinTimer_(gameTimer(this, "spinTimer", 1000)),
       walkTimer_(gameTimer(this, "walkTimer", 200)),
+      whirlTimer_(gameTimer(this, "whirlTimer", 100)),
       game_(record_, content, *screen_, *this, platform)
 {
     setWindowTitle(QStringLiteral("小猫学汉字"));
     // The grey around the screen when the window is larger, whatever the desktop's theme.
     setPalette(GameScreen::ownPalette());
-    setMinimumSize(GameScreen::DesignSize);
-    resize(GameScreen::DesignSize);
+    setMinimumSize(DesignScale::scaled(GameScreen::DesignSize, 0.5));
+    resize(openingSize(screen()->availableSize()));
     wireInput();
-    move(80, 16);
     game_.start();
+}
+
+QSize MainWindow::openingSize(QSize available)
+{
+    const QSize design = GameScreen::DesignSize;
+    const QSize room = available - FrameAllowance;
+    const qreal fits =
+        std::min(qreal(room.width()) / design.width(), qreal(room.height()) / design.height());
+    return DesignScale::scaled(design, std::clamp(fits, 0.5, 1.0));
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::wireInput()
 {
-    connect(spinTimer_, &QTimer::timeout, this, [this] { game_.onSpinDelayTick(); });
-    connect(walkTimer_, &QTimer::timeout, this, [this] { game_.onWalkTick(); });
+    connect(spinTimer_, &QTimer::timeout, this, [this] { game_.onTick(GameTimer::SpinDelay); });
+    connect(walkTimer_, &QTimer::timeout, this, [this] { game_.onTick(GameTimer::WalkTick); });
+    connect(whirlTimer_, &QTimer::timeout, this, [this] { game_.onTick(GameTimer::WhirlFrame); });
     connect(screen_, &GameScreen::spinnerClicked, this, [this] { game_.onSpinnerClicked(); });
     connect(screen_, &GameScreen::boardPressed, this, [this] { game_.onBoardPressed(); });
     connect(screen_, &GameScreen::boardHovered, this, [this] { game_.onBoardHovered(); });
@@ -57,16 +73,8 @@ void MainWindow::wireInput()
             [this](int slot) { game_.onCaptionPressed(slot); });
     connect(screen_, &GameScreen::captionHovered, this,
             [this](int slot) { game_.onCaptionHovered(slot); });
-    connect(screen_, &GameScreen::buttonClicked, this, [this](Button button) {
-        switch (button) {
-        case Button::Help:
-            return game_.onHelpClicked();
-        case Button::Bee:
-            return game_.onBeeClicked();
-        case Button::Tadpole:
-            return game_.onTadpoleClicked();
-        }
-    });
+    connect(screen_, &GameScreen::buttonClicked, this,
+            [this](Button button) { game_.onButtonClicked(button); });
     connect(screen_, &GameScreen::buttonHovered, this,
             [this](Button button, bool inside) { game_.onButtonHovered(button, inside); });
     connect(screen_, &GameScreen::helpWanted, this, &MainWindow::openHelp);
@@ -82,21 +90,34 @@ void MainWindow::stop(GameTimer which)
     timer(which)->stop();
 }
 
-QTimer *MainWindow::timer(GameTimer which) const
+bool MainWindow::isRunning(GameTimer which) const
 {
-    return which == GameTimer::SpinDelay ? spinTimer_ : walkTimer_;
+    return timer(which)->isActive();
 }
 
-// The game takes no input while the help is open; its timers run on. There is only ever one
-// help window, and only its closing gives the game its input back.
+QTimer *MainWindow::timer(GameTimer which) const
+{
+    switch (which) {
+    case GameTimer::SpinDelay:
+        return spinTimer_;
+    case GameTimer::WalkTick:
+        return walkTimer_;
+    case GameTimer::WhirlFrame:
+        break;
+    }
+    return whirlTimer_;
+}
+
+// The help window takes the game's input while it is open (it is modal to this window); the
+// timers run on. There is only ever one help window.
 void MainWindow::openHelp()
 {
-    setEnabled(false);
     // A help window closed a moment ago may still wait for its deletion.
     if (!help_ || help_->isHidden())
         help_ = new HelpWindow(this);
     help_->show();
     help_->raise();
+    help_->activateWindow();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *)

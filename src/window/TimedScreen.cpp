@@ -9,12 +9,13 @@ TimedScreen::TimedScreen(QWidget *parent) : GameScreen(parent)
         log_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
-void TimedScreen::paintScene(int bitmap)
+void TimedScreen::paintScene(BitmapId picture)
 {
     // Only a level's scene begins a full repaint; the end and chance scenes stand alone.
-    if (bitmap >= Bitmap::scene(1) && bitmap <= Bitmap::scene(LevelCount))
+    if (picture.number >= Bitmap::scene(1).number &&
+        picture.number <= Bitmap::scene(LevelCount).number)
         repaint_.start();
-    GameScreen::paintScene(bitmap);
+    GameScreen::paintScene(picture);
 }
 
 void TimedScreen::paintKitten(Cell cell, KittenPose pose)

@@ -12,7 +12,7 @@ class TimedScreen : public GameScreen {
 public:
     explicit TimedScreen(QWidget *parent = nullptr);
 
-    void paintScene(int bitmap) override;
+    void paintScene(BitmapId picture) override;
     void paintKitten(Cell cell, KittenPose pose) override;
 
 private:

@@ -13,7 +13,7 @@
 namespace {
 
 struct ExpectedBitmap {
-    int id;
+    BitmapId id;
     QSize size;
 };
 constexpr int Pcm = 1, ImaAdpcm = 0x11;
@@ -56,7 +56,8 @@ std::vector<ExpectedBitmap> bitmapCatalogue()
 
 // A nominal length in seconds, within 10 % unless a wider tolerance is given.
 struct ExpectedSound {
-    int id, sampleRate, channels, bits;
+    SoundId id;
+    int sampleRate, channels, bits;
     double seconds, tolerance = 0.1;
 };
 
@@ -94,9 +95,9 @@ std::vector<ExpectedSound> soundCatalogue()
 TEST(AssetCatalogue, everyBitmapIsAnUncompressed24BitBitmapOfItsSize)
 {
     for (const ExpectedBitmap &expected : bitmapCatalogue()) {
-        SCOPED_TRACE(expected.id);
+        SCOPED_TRACE(expected.id.number);
         const auto info =
-            readBitmapInfo(resourcePath(QStringLiteral("bitmaps/%1.bmp").arg(expected.id)));
+            readBitmapInfo(resourcePath(QStringLiteral("bitmaps/%1.bmp").arg(expected.id.number)));
         ASSERT_TRUE(info.has_value());
         EXPECT_EQ(info->width, expected.size.width());
         EXPECT_EQ(info->height, expected.size.height());
@@ -132,11 +133,12 @@ double distanceFromAfar(const QImage &a, const QImage &b)
 TEST(AssetCatalogue, everyBitmapIsDrawnAgainAtTwiceAndThreeTimesItsSizeShowingTheSamePicture)
 {
     for (const ExpectedBitmap &expected : bitmapCatalogue()) {
-        const QImage designed(resourcePath(QStringLiteral("bitmaps/%1.bmp").arg(expected.id)));
+        const QImage designed(
+            resourcePath(QStringLiteral("bitmaps/%1.bmp").arg(expected.id.number)));
         for (int scale : {2, 3}) {
-            SCOPED_TRACE(QStringLiteral("%1@%2x").arg(expected.id).arg(scale).toStdString());
-            const QImage variant(
-                resourcePath(QStringLiteral("bitmaps/%1@%2x.png").arg(expected.id).arg(scale)));
+            SCOPED_TRACE(QStringLiteral("%1@%2x").arg(expected.id.number).arg(scale).toStdString());
+            const QImage variant(resourcePath(
+                QStringLiteral("bitmaps/%1@%2x.png").arg(expected.id.number).arg(scale)));
             ASSERT_EQ(variant.size(), expected.size * scale);
             EXPECT_LT(distanceFromAfar(variant.scaled(designed.size(), Qt::IgnoreAspectRatio,
                                                       Qt::SmoothTransformation),
@@ -149,9 +151,9 @@ TEST(AssetCatalogue, everyBitmapIsDrawnAgainAtTwiceAndThreeTimesItsSizeShowingTh
 TEST(AssetCatalogue, everySoundHasItsFormatAndLength)
 {
     for (const ExpectedSound &expected : soundCatalogue()) {
-        SCOPED_TRACE(expected.id);
+        SCOPED_TRACE(expected.id.number);
         const auto info =
-            readWaveInfo(resourcePath(QStringLiteral("sounds/%1.wav").arg(expected.id)));
+            readWaveInfo(resourcePath(QStringLiteral("sounds/%1.wav").arg(expected.id.number)));
         ASSERT_TRUE(info.has_value());
         EXPECT_EQ(info->formatTag, expected.bits == 4 ? ImaAdpcm : Pcm);
         EXPECT_EQ(info->sampleRate, expected.sampleRate);

@@ -12,7 +12,8 @@
 namespace {
 
 // A pose (its mask and its image) at a picture scale.
-class KittenSprite : public ::testing::TestWithParam<std::tuple<std::pair<int, int>, int>> {};
+class KittenSprite
+    : public ::testing::TestWithParam<std::tuple<std::pair<BitmapId, BitmapId>, int>> {};
 
 // Painting the mask with AND and the image with XOR leaves exactly the kitten over any
 // background: white mask pixels keep the background (and the image is black there, so XOR

@@ -24,10 +24,10 @@ constexpr double MaxOnset = 0.010, MaxEdgeDb = -30, PhraseGap = 0.1;
 constexpr double MaxPhraseSpreadDb = 3, MaxStepIntoSilenceDb = -40;
 constexpr double MaxNeutralShare = 0.6, MinFullShare = 0.8;
 
-std::vector<int> spokenSounds()
+std::vector<SoundId> spokenSounds()
 {
-    std::vector<int> ids = {Sound::CaterpillarStory, Sound::BeeStory,   Sound::RightAnswer,
-                            Sound::QuizPassed,       Sound::QuizFailed, Sound::EndNarration};
+    std::vector<SoundId> ids = {Sound::CaterpillarStory, Sound::BeeStory,   Sound::RightAnswer,
+                                Sound::QuizPassed,       Sound::QuizFailed, Sound::EndNarration};
     for (SquareKind kind :
          {SquareKind::Poem, SquareKind::Teaching, SquareKind::Quiz, SquareKind::Chance})
         ids.push_back(Sound::announcement(kind));
@@ -41,7 +41,7 @@ std::vector<int> spokenSounds()
 }
 
 // The right, passed and failed sounds open with a jingle, set apart by a pause.
-bool opensWithJingle(int id)
+bool opensWithJingle(SoundId id)
 {
     return id == Sound::RightAnswer || id == Sound::QuizPassed || id == Sound::QuizFailed;
 }
@@ -52,9 +52,9 @@ Recording load(const QString &relative)
     return sound ? *sound : Recording{};
 }
 
-Recording loadSound(int id)
+Recording loadSound(SoundId id)
 {
-    return load(QStringLiteral("sounds/%1.wav").arg(id));
+    return load(QStringLiteral("sounds/%1.wav").arg(id.number));
 }
 
 // The speech of a sound: all of it, or what follows its opening jingle.
@@ -68,8 +68,8 @@ Recording speechOf(int id, const Recording &sound)
 
 TEST(AssetSoundQuality, everySpokenSoundSpeaksAtOneLoudnessBelowThePeakLimit)
 {
-    for (int id : spokenSounds()) {
-        SCOPED_TRACE(id);
+    for (SoundId id : spokenSounds()) {
+        SCOPED_TRACE(id.number);
         const Recording sound = loadSound(id);
         const auto parts = audibleParts(sound, PhraseGap);
         ASSERT_GE(parts.size(), opensWithJingle(id) ? 2u : 1u);
@@ -132,8 +132,8 @@ TEST(AssetSoundQuality, neutralSyllablesAreShortFullOnesAreNot)
 
 TEST(AssetSoundQuality, everySpokenSoundIsHeardWithin10Ms)
 {
-    for (int id : spokenSounds()) {
-        SCOPED_TRACE(id);
+    for (SoundId id : spokenSounds()) {
+        SCOPED_TRACE(id.number);
         EXPECT_LE(onsetSeconds(loadSound(id)), MaxOnset);
     }
 }
@@ -141,10 +141,10 @@ TEST(AssetSoundQuality, everySpokenSoundIsHeardWithin10Ms)
 TEST(AssetSoundQuality, noSoundClicksWhereItMeetsSilence)
 {
     std::vector<QString> files = {QStringLiteral("wav/step.wav")};
-    for (int id : spokenSounds())
-        files.push_back(QStringLiteral("sounds/%1.wav").arg(id));
-    for (int id : {Sound::Whirl, Sound::Step})
-        files.push_back(QStringLiteral("sounds/%1.wav").arg(id));
+    for (SoundId id : spokenSounds())
+        files.push_back(QStringLiteral("sounds/%1.wav").arg(id.number));
+    for (SoundId id : {Sound::Whirl, Sound::Step})
+        files.push_back(QStringLiteral("sounds/%1.wav").arg(id.number));
     for (const QString &file : files) {
         SCOPED_TRACE(file.toStdString());
         const Recording sound = load(file);
@@ -155,8 +155,8 @@ TEST(AssetSoundQuality, noSoundClicksWhereItMeetsSilence)
 
 TEST(AssetSoundQuality, theVoiceSpeaksInAChildsTeachersRegister)
 {
-    for (int id : spokenSounds()) {
-        SCOPED_TRACE(id);
+    for (SoundId id : spokenSounds()) {
+        SCOPED_TRACE(id.number);
         int voiced = 0, inRange = 0;
         for (const Frame &frame : analyse(loadSound(id))) {
             voiced += frame.f0 > 0;
@@ -169,7 +169,7 @@ TEST(AssetSoundQuality, theVoiceSpeaksInAChildsTeachersRegister)
 
 // Reference words, one voiced stretch per syllable: how far each tone must move.
 struct ToneTarget {
-    int id;
+    SoundId id;
     int syllable;
     const char *what;
     double minFall, minRise;

@@ -15,29 +15,28 @@ TEST_F(Spinner, disarmedIgnoresAClickEntirely)
     EXPECT_FALSE(timers.isRunning(GameTimer::SpinDelay));
 }
 
-TEST_F(Spinner, whirlsWithItsSoundThenShowsTheNumberDrawnAndIsDisarmed)
+// Each frame of the whirl shows its face for 100 ms; the fifth shows the number drawn.
+TEST_F(Spinner, whirlsAFaceAFrameThenShowsTheNumberAndDisarms)
 {
     standOn(1, 5);
     platform.scriptResults(6, {4});
     game.onSpinnerClicked();
-    const QStringList whirl = {
-        QStringLiteral("stop"),
-        QStringLiteral("sound %1 async").arg(Sound::Whirl),
-        QStringLiteral("face %1").arg(Bitmap::WhirlTiltedSix),
-        QStringLiteral("events"),
-        QStringLiteral("face %1").arg(Bitmap::spinnerFace(4)),
-        QStringLiteral("events"),
-        QStringLiteral("face %1").arg(Bitmap::WhirlTiltedFour),
-        QStringLiteral("events"),
-        QStringLiteral("face %1").arg(Bitmap::spinnerFace(4)),
-        QStringLiteral("events"),
-        QStringLiteral("face %1").arg(Bitmap::WhirlTiltedFour),
-        QStringLiteral("face %1").arg(Bitmap::spinnerFace(5)),
-    };
-    EXPECT_EQ(journal.entries, whirl);
-    EXPECT_EQ(platform.waits, 4);
+    EXPECT_EQ(journal.entries,
+              (QStringList{QStringLiteral("sound %1").arg(Sound::Whirl.number),
+                           QStringLiteral("face %1").arg(Bitmap::WhirlTiltedSix.number)}));
+    EXPECT_TRUE(timers.isRunning(GameTimer::WhirlFrame));
+    EXPECT_EQ(record.turn, TurnPhase::Whirling);
+    const BitmapId faces[] = {Bitmap::spinnerFace(4), Bitmap::WhirlTiltedFour,
+                              Bitmap::spinnerFace(4), Bitmap::spinnerFace(5)};
+    for (BitmapId face : faces) {
+        EXPECT_TRUE(record.spinnerArmed);
+        EXPECT_FALSE(timers.isRunning(GameTimer::SpinDelay));
+        game.onTick(GameTimer::WhirlFrame);
+        EXPECT_EQ(view.spinnerFace, face);
+    }
+    EXPECT_FALSE(timers.isRunning(GameTimer::WhirlFrame));
     EXPECT_FALSE(record.spinnerArmed);
-    EXPECT_EQ(record.turn, TurnState::WaitingToWalk);
+    EXPECT_EQ(record.turn, TurnPhase::NumberShown);
     EXPECT_TRUE(timers.isRunning(GameTimer::SpinDelay));
     EXPECT_FALSE(timers.isRunning(GameTimer::WalkTick));
 }
@@ -45,7 +44,7 @@ TEST_F(Spinner, whirlsWithItsSoundThenShowsTheNumberDrawnAndIsDisarmed)
 TEST_F(Spinner, itsDelayStartsTheWalkOfTheNumberShownAndOtherwiseOnlyStops)
 {
     standOn(1, 5);
-    game.onSpinDelayTick();
+    game.onTick(GameTimer::SpinDelay);
     EXPECT_FALSE(timers.isRunning(GameTimer::WalkTick));
     EXPECT_FALSE(timers.isRunning(GameTimer::SpinDelay));
     platform.draws.assign(4, 0.0f); // square 10 opens a quiz
@@ -53,18 +52,20 @@ TEST_F(Spinner, itsDelayStartsTheWalkOfTheNumberShownAndOtherwiseOnlyStops)
     EXPECT_EQ(record.kittenSquare, 10);
 }
 
-// A child clicking as fast as the whirl lets input run: every click during it is ignored, and
-// the number drawn is what the face shows and the kitten walks.
+// A child clicking as fast as the frames go: every click during the whirl is ignored, and the
+// number drawn is what the face shows and the kitten walks.
 TEST_F(Spinner, ignoresClicksDuringItsWhirl)
 {
     standOn(1, 5);
     platform.scriptResults(6, {0});
-    platform.duringPendingEvents = [&] { game.onSpinnerClicked(); };
     game.onSpinnerClicked();
-    platform.duringPendingEvents = nullptr;
+    while (timers.isRunning(GameTimer::WhirlFrame)) {
+        game.onSpinnerClicked();
+        game.onTick(GameTimer::WhirlFrame);
+    }
+    EXPECT_EQ(soundsPlayed(), std::vector<SoundId>{Sound::Whirl});
     EXPECT_EQ(view.spinnerFace, Bitmap::spinnerFace(1));
-    EXPECT_EQ(platform.waits, 4);
-    game.onSpinDelayTick();
+    game.onTick(GameTimer::SpinDelay);
     EXPECT_EQ(walkUntilStopped(), 3);
     EXPECT_EQ(record.kittenSquare, 6);
 }

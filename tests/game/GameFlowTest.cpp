@@ -6,8 +6,8 @@ namespace {
 
 using GameFlow = GameFixture;
 
-// Start-up, a press on the board and a new level all start a level the same way: waiting
-// events run, the narration starts, the board is painted, and only then is the spinner armed.
+// Start-up, a press on the board and a new level all start a level the same way: the narration
+// starts, the board is painted, and only then is the spinner armed.
 TEST_F(GameFlow, everyLevelStartNarratesThenPaintsTheBoardAndArmsTheSpinnerLast)
 {
     bool armedWhilePainting = false;
@@ -16,11 +16,11 @@ TEST_F(GameFlow, everyLevelStartNarratesThenPaintsTheBoardAndArmsTheSpinnerLast)
             armedWhilePainting |= record.spinnerArmed;
     };
     auto expectLevelStart = [&](int level) {
-        const QString narration = QStringLiteral("sound %1 async").arg(Sound::narration(level));
+        const QString narration = QStringLiteral("sound %1").arg(Sound::narration(level).number);
         const qsizetype narrated = journal.indexOf(narration);
-        EXPECT_EQ(journal.entries.mid(narrated - 2, 3), (QStringList{"events", "stop", narration}));
+        ASSERT_GE(narrated, 0);
         EXPECT_EQ(journal.entries.value(narrated + 1),
-                  QStringLiteral("scene %1").arg(Bitmap::scene(level)));
+                  QStringLiteral("scene %1").arg(Bitmap::scene(level).number));
         EXPECT_EQ(view.icons.size(), 43u);
         EXPECT_EQ(view.kitten,
                   (FakeView::Kitten{content().cellOf(record.kittenSquare), KittenPose::Standing}));
@@ -47,9 +47,9 @@ protected:
     {
         startGame();
         spin(6);
-        game.onSpinDelayTick();
-        game.onWalkTick();
-        game.onWalkTick();
+        game.onTick(GameTimer::SpinDelay);
+        game.onTick(GameTimer::WalkTick);
+        game.onTick(GameTimer::WalkTick);
         game.onBoardPressed();
     }
 };
@@ -57,10 +57,11 @@ protected:
 TEST_F(BoardPressDuringTheFirstWalk, playsTheStepFileRestartsTheLevelAndLeavesOneSquareToWalk)
 {
     EXPECT_LT(journal.indexOf("file /games/kitten/wav/step.wav"),
-              journal.indexOf(QStringLiteral("sound %1 async").arg(Sound::narration(1))));
+              journal.indexOf(QStringLiteral("sound %1").arg(Sound::narration(1).number)));
     EXPECT_TRUE(record.spinnerArmed);
     EXPECT_EQ(walkUntilStopped(), 3);
     EXPECT_EQ(record.kittenSquare, 3);
+    endHeldSounds();
     EXPECT_EQ(record.stage, Stage::Teaching);
 }
 
@@ -68,38 +69,27 @@ TEST_F(BoardPressDuringTheFirstWalk, playsTheStepFileRestartsTheLevelAndLeavesOn
 // showing a number no face has.
 TEST_F(BoardPressDuringTheFirstWalk, aSpinThenHoldsTheWalkUntilItsDelayWalksOnByTheNewNumber)
 {
-    platform.draws.assign(4, 0.0f); // square 4 opens a quiz
-    platform.duringPendingEvents = [&] { game.onWalkTick(); };
-    spin(2);
-    platform.duringPendingEvents = nullptr;
+    platform.scriptResults(6, {1});
+    platform.draws.insert(platform.draws.end(), 4, 0.0f); // square 4 opens a quiz
+    game.onSpinnerClicked();
+    while (timers.isRunning(GameTimer::WhirlFrame)) {
+        game.onTick(GameTimer::WalkTick);
+        game.onTick(GameTimer::WhirlFrame);
+    }
     EXPECT_EQ(record.kittenSquare, 2);
     EXPECT_EQ(view.spinnerFace, Bitmap::spinnerFace(2));
     journal.clear();
-    game.onWalkTick();
+    game.onTick(GameTimer::WalkTick);
     EXPECT_TRUE(journal.entries.isEmpty());
-    game.onSpinDelayTick();
+    game.onTick(GameTimer::SpinDelay);
     EXPECT_EQ(walkUntilStopped(), 5);
     EXPECT_EQ(record.kittenSquare, 4);
-}
-
-// Presses that wait while the level starts would each start it again, inside the last.
-TEST_F(GameFlow, pressesOnTheBoardWaitingWhileTheLevelStartsAreIgnored)
-{
-    startGame();
-    int runs = 0;
-    platform.duringPendingEvents = [&] {
-        if (++runs < 100)
-            game.onBoardPressed();
-    };
-    game.onBoardPressed();
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(soundsPlayed(), (std::vector<int>{-1, Sound::narration(1)}));
 }
 
 TEST_F(GameFlow, aBoardPressDoesNothingOnceAStageHasOpenedInTheLevelOrTheGameIsOver)
 {
     enter(1, SquareKind::Teaching, 1);
-    game.onBeeClicked();
+    game.onButtonClicked(Button::Bee);
     journal.clear();
     game.onBoardPressed();
     record.level = LevelCount + 1;
@@ -108,16 +98,57 @@ TEST_F(GameFlow, aBoardPressDoesNothingOnceAStageHasOpenedInTheLevelOrTheGameIsO
     EXPECT_TRUE(journal.entries.isEmpty());
 }
 
+// The level's first square, announced: a press on the board would restart the level, a
+// press on the help button open the help. While the announcement is heard, nothing does
+// anything; its end opens the stage.
+TEST_F(GameFlow, pressesDuringAHeldSoundDoNothingAndAreNotKept)
+{
+    startGame();
+    spinAndWalk(2);
+    ASSERT_TRUE(platform.output.isHolding());
+    record.spinnerArmed = true;
+    journal.clear();
+    game.onBoardPressed();
+    game.onSpinnerClicked();
+    game.onCaptionPressed(0);
+    for (Button button : {Button::Help, Button::Bee, Button::Tadpole})
+        game.onButtonClicked(button);
+    EXPECT_TRUE(journal.entries.isEmpty()) << journal.entries.join("; ").toStdString();
+    platform.output.endHeldSound();
+    EXPECT_EQ(record.stage, Stage::Teaching);
+    EXPECT_EQ(view.helpOpened, 0);
+    EXPECT_EQ(platform.output.heldCutOff, 0);
+}
+
+// Ticks that fall due during a held sound come after its end and what follows it, once each,
+// unless their timer has been started again or stopped by then.
+TEST_F(GameFlow, ticksDuringAHeldSoundComeAfterItUnlessTheirTimerRestarted)
+{
+    enter(1, SquareKind::Poem, 1);
+    ASSERT_TRUE(platform.output.isHolding());
+    timers.start(GameTimer::WalkTick);
+    record.turn = TurnPhase::Walking;
+    record.squaresLeft = 1;
+    for (int tick = 0; tick < 3; ++tick) {
+        game.onTick(GameTimer::WalkTick);
+        game.onTick(GameTimer::SpinDelay);
+    }
+    EXPECT_EQ(view.kitten->pose, KittenPose::Standing);
+    // The end of the poem starts the spin delay again: its tick now waits its whole second.
+    platform.output.endHeldSound();
+    EXPECT_EQ(view.kitten->pose, KittenPose::Walking);
+    EXPECT_EQ(journal.entries.filter("kitten").size(), 2);
+    EXPECT_TRUE(timers.isRunning(GameTimer::SpinDelay));
+}
+
 TEST_F(GameFlow, theHelpButtonSilencesTheGameAndOpensTheHelpInItsNormalLook)
 {
     startGame();
     game.onButtonHovered(Button::Help, true);
     EXPECT_EQ(view.buttons[Button::Help].picture, Bitmap::HelpButtonHovered);
-    EXPECT_EQ(view.pointerHolder, Button::Help);
-    game.onHelpClicked();
-    EXPECT_EQ(soundsPlayed(), std::vector<int>{Sound::Stop});
+    game.onButtonClicked(Button::Help);
+    EXPECT_EQ(soundsPlayed(), std::vector<SoundId>{Sound::Stop});
     EXPECT_EQ(view.buttons[Button::Help].picture, Bitmap::HelpButton);
-    EXPECT_EQ(view.pointerHolder, std::nullopt);
     EXPECT_EQ(view.helpOpened, 1);
 }
 
@@ -125,7 +156,7 @@ TEST_F(GameFlow, closingTheWindowCutsTheSoundOff)
 {
     startGame();
     game.shutDown();
-    EXPECT_EQ(soundsPlayed(), std::vector<int>{Sound::Stop});
+    EXPECT_EQ(soundsPlayed(), std::vector<SoundId>{Sound::Stop});
 }
 
 } // namespace

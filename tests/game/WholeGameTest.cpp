@@ -10,38 +10,44 @@ namespace {
 // sits through every stage, leaves teaching with the bee and answers the quizzes, once wrongly.
 class WholeGame : public GameFixture {
 protected:
-    // Quizzes draw their layout as they open, chance squares their creature: the caterpillar
-    // and the bee in turn.
-    WholeGame()
+    // Hears each held sound to its end. Quizzes draw their layout as they open, chance squares
+    // their creature: the caterpillar and the bee in turn.
+    void hearHeldSounds()
     {
-        platform.output.duringSyncPlay = [this](int id) {
-            if (id == Sound::announcement(SquareKind::Quiz))
+        for (int guard = 0; guard < 20 && platform.output.isHolding(); ++guard) {
+            const SoundId held = platform.output.played.back().sound;
+            if (held == Sound::announcement(SquareKind::Quiz))
                 platform.draws.insert(platform.draws.end(), record.level == 3 ? 8 : 4, 0.0f);
-            if (id == Sound::announcement(SquareKind::Chance))
+            if (held == Sound::announcement(SquareKind::Chance))
                 platform.scriptResults(2, {chances++ % 2});
-        };
+            platform.output.endHeldSound();
+        }
     }
 
     // What a child who knows the words does until the spinner is armed again.
     void finishStage()
     {
+        hearHeldSounds();
         for (int guard = 0; guard < 20 && !record.spinnerArmed && !record.gameOver(); ++guard) {
             if (view.buttons[Button::Bee].shown)
-                game.onBeeClicked();
+                game.onButtonClicked(Button::Bee);
             else if (record.tadpoleActive && std::exchange(failNextQuiz, false))
                 game.onCaptionPressed(record.quizAnswered + 1);
-            else
-                while (record.tadpoleActive)
-                    game.onCaptionPressed(record.quizAnswered);
+            for (int press = 0; press < 4 && record.tadpoleActive; ++press) {
+                game.onCaptionPressed(record.quizAnswered);
+                hearHeldSounds();
+            }
+            hearHeldSounds();
             walkUntilStopped();
+            hearHeldSounds();
         }
         ASSERT_TRUE(record.spinnerArmed || record.gameOver());
     }
 
-    bool heard(int id, PlayMode mode) const
+    bool heard(SoundId sound, bool held) const
     {
         const auto &played = platform.output.played;
-        return std::find(played.begin(), played.end(), PlayedSound{id, mode}) != played.end();
+        return std::find(played.begin(), played.end(), PlayedSound{sound, held}) != played.end();
     }
 
     int chances = 0;
@@ -63,15 +69,17 @@ TEST_F(WholeGame, playsFromStartUpThroughEveryLevelToTheEndScene)
     ASSERT_TRUE(record.gameOver());
     EXPECT_FALSE(failNextQuiz);
     for (int level = 2; level <= LevelCount; ++level)
-        EXPECT_TRUE(heard(Sound::narration(level), PlayMode::Async)) << level;
-    for (int sound :
+        EXPECT_TRUE(heard(Sound::narration(level), false)) << level;
+    for (SoundId sound :
          {Sound::CaterpillarStory, Sound::BeeStory, Sound::QuizPassed, Sound::QuizFailed})
-        EXPECT_TRUE(heard(sound, PlayMode::Sync)) << sound;
+        EXPECT_TRUE(heard(sound, true)) << sound.number;
     EXPECT_TRUE(std::any_of(platform.output.played.begin(), platform.output.played.end(),
                             [](const PlayedSound &s) {
-                                return s.id >= Sound::recitation(0) && s.id <= Sound::recitation(4);
+                                return s.sound.number >= Sound::recitation(0).number &&
+                                       s.sound.number <= Sound::recitation(4).number;
                             }));
-    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::EndNarration, PlayMode::Async}));
+    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::EndNarration, false}));
+    EXPECT_EQ(platform.output.heldCutOff, 0);
     EXPECT_EQ(view.scene, Bitmap::EndScene);
     EXPECT_FALSE(record.spinnerArmed);
 }

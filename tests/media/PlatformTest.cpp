@@ -22,8 +22,6 @@ public:
     explicit FixedDraw(float r) : r_(r) {}
     SoundOutput &sound() override { std::abort(); }
     float randomUniform() override { return r_; }
-    void processPendingEvents() override {}
-    void wait100ms() override {}
     QString programFolder() const override { return {}; }
     QString dataFolder() const override { return {}; }
 

@@ -3,6 +3,7 @@
 
 #include <SDL_audio.h>
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,8 +12,8 @@
 
 #include <chrono>
 #include <csignal>
-#include <future>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
@@ -31,23 +32,55 @@ template <typename Action> Clock::duration timed(Action action)
     return Clock::now() - begin;
 }
 
-TEST(SdlSoundOutput, aSyncSoundHoldsTheCallerForItsLengthAndAnAsyncOneNotAtAll)
+// Runs the event loop until the sound's end has been reported, at most limit; how long that
+// took from now.
+std::optional<Clock::duration> untilEnded(const bool &ended, Clock::duration limit = 3s)
+{
+    const auto begin = Clock::now();
+    while (!ended && Clock::now() - begin < limit)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    if (!ended)
+        return std::nullopt;
+    return Clock::now() - begin;
+}
+
+// Plays wave, waiting for its end, and says how long that took from the call.
+std::optional<Clock::duration> heldFor(SoundOutput &output, const QByteArray &wave)
+{
+    bool ended = false;
+    const auto begin = Clock::now();
+    output.play(wave, [&ended] { ended = true; });
+    EXPECT_LT(Clock::now() - begin, 200ms) << "a play returns at once";
+    EXPECT_FALSE(ended) << "an end is reported from the event loop, never inside the play";
+    const auto waited = untilEnded(ended);
+    if (!waited)
+        return std::nullopt;
+    return Clock::now() - begin;
+}
+
+TEST(SdlSoundOutput, reportsTheEndOfASoundAfterItsLengthAndPlaysReturnAtOnce)
 {
     SdlSoundOutput output;
-    const auto sync = timed([&] { output.playMemory(toneWave(0.3), PlayMode::Sync); });
-    EXPECT_GE(sync, 250ms);
-    EXPECT_LT(sync, 1500ms);
-    EXPECT_LT(timed([&] { output.playMemory(toneWave(5.0), PlayMode::Async); }), 200ms);
-    // The long sound is cut off by the next, which holds the caller only for its own length.
-    EXPECT_LT(timed([&] { output.playMemory(toneWave(0.1), PlayMode::Sync); }), 1000ms);
+    const auto held = heldFor(output, toneWave(0.3));
+    ASSERT_TRUE(held);
+    EXPECT_GE(*held, 250ms);
+    EXPECT_LT(*held, 1500ms);
+    // A sound cut off by the next reports its end then; the next plays its own length.
+    bool longEnded = false;
+    output.play(toneWave(5.0), [&longEnded] { longEnded = true; });
+    const auto next = heldFor(output, toneWave(0.1));
+    EXPECT_TRUE(longEnded);
+    ASSERT_TRUE(next);
+    EXPECT_LT(*next, 1000ms);
 }
 
 TEST(SdlSoundOutput, whatCannotBeDecodedPlaysTheShortDefaultSound)
 {
     SdlSoundOutput output;
-    const auto elapsed = timed([&] { output.playMemory(QByteArray("garbage"), PlayMode::Sync); });
-    EXPECT_GE(elapsed, 100ms);
-    EXPECT_LT(elapsed, 1000ms);
+    const auto held = heldFor(output, QByteArray("garbage"));
+    ASSERT_TRUE(held);
+    EXPECT_GE(*held, 100ms);
+    EXPECT_LT(*held, 1000ms);
     EXPECT_LT(timed([&] { output.playFile(QStringLiteral("/no/such/folder/wav/step.wav")); }),
               200ms);
 }
@@ -106,31 +139,31 @@ TEST(SdlSoundOutput, releasesTheDeviceWhenIdleAndPlaysWholeSoundsOnceItIsBack)
 {
     SdlSoundOutput output(100ms);
     for (int round = 0; round < 2; ++round) {
-        const auto sync = timed([&] { output.playMemory(toneWave(0.3), PlayMode::Sync); });
-        EXPECT_GE(sync, 250ms) << round;
-        EXPECT_LT(sync, 1500ms) << round;
+        const auto held = heldFor(output, toneWave(0.3));
+        ASSERT_TRUE(held) << round;
+        EXPECT_GE(*held, 250ms) << round;
+        EXPECT_LT(*held, 1500ms) << round;
         std::this_thread::sleep_for(400ms);
         EXPECT_FALSE(audioThreadRuns()) << round;
     }
-    output.playMemory(toneWave(5.0), PlayMode::Async);
+    output.play(toneWave(5.0));
     std::this_thread::sleep_for(400ms);
     EXPECT_TRUE(audioThreadRuns());
 }
 
-TEST(SdlSoundOutput, withoutADeviceEveryPlayIsSilentAndReturnsAtOnce)
+TEST(SdlSoundOutput, withoutADeviceEverySoundEndsAtOnce)
 {
     const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
     qputenv("SDL_AUDIODRIVER", "no-such-audio-driver");
     {
         SdlSoundOutput output;
         output.stop();
-        const auto elapsed = timed([&] {
-            output.playMemory(toneWave(2.0), PlayMode::Sync);
-            output.playMemory(QByteArray("garbage"), PlayMode::Sync);
-            output.playFile(QStringLiteral("/no/such/file.wav"));
-            output.stop();
-        });
-        EXPECT_LT(elapsed, 200ms);
+        for (const QByteArray &wave : {toneWave(2.0), QByteArray("garbage")}) {
+            const auto held = heldFor(output, wave);
+            ASSERT_TRUE(held);
+            EXPECT_LT(*held, 200ms);
+        }
+        EXPECT_LT(timed([&] { output.playFile(QStringLiteral("/no/such/file.wav")); }), 200ms);
     }
     qputenv("SDL_AUDIODRIVER", driver);
 }
@@ -149,18 +182,15 @@ TEST(SdlSoundOutput, aStalledDeviceHoldsTheEndOfTheGameHalfASecondAtMost)
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", pipe);
     qputenv("SDL_DISKAUDIODELAY", "0");
-    auto *output = new SdlSoundOutput;
-    output->playMemory(toneWave(5.0), PlayMode::Async);
+    auto output = std::make_unique<SdlSoundOutput>();
+    // The sound counts as ended a moment after its length, whatever the device took of it.
+    const auto held = heldFor(*output, toneWave(0.5));
+    ASSERT_TRUE(held);
+    EXPECT_LT(*held, 1500ms);
+    output->play(toneWave(5.0));
     qputenv("SDL_AUDIODRIVER", "dummy");
     std::this_thread::sleep_for(300ms);
-    auto gone = std::make_shared<std::promise<void>>();
-    const auto begin = Clock::now();
-    std::thread([output, gone] {
-        delete output;
-        gone->set_value();
-    }).detach();
-    EXPECT_EQ(gone->get_future().wait_for(2s), std::future_status::ready);
-    EXPECT_LT(Clock::now() - begin, 700ms);
+    EXPECT_LT(timed([&] { output.reset(); }), 700ms);
     close(reader);
     qunsetenv("SDL_DISKAUDIOFILE");
     qunsetenv("SDL_DISKAUDIODELAY");

@@ -8,25 +8,25 @@ struct Chance {
     int level;
     int square;
     int draw; // 0: the caterpillar, 1: the bee
-    int scene;
-    int story;
+    BitmapId scene;
+    SoundId story;
     int reached;
 };
 
 class ChanceSquare : public GameFixture, public ::testing::WithParamInterface<Chance> {};
 
-TEST_P(ChanceSquare, showsTheCreatureAndTellsItsStoryBeforeTheKittenWalksOnItsOwn)
+TEST_P(ChanceSquare, showsTheCreatureTellsItsStoryThenTheKittenWalksOnItsOwn)
 {
     const Chance c = GetParam();
-    standOn(c.level, c.square - 1);
     platform.scriptResults(2, {c.draw});
     platform.draws.insert(platform.draws.end(), 8, 0.0f); // for a quiz where it lands
-    spinAndWalk(1);
-    // The creature is on screen, and waiting input has run, before the story holds the thread.
-    const qsizetype story = journal.indexOf(QStringLiteral("sound %1 sync").arg(c.story));
-    ASSERT_GE(story, 0);
-    EXPECT_EQ(journal.entries.mid(story - 3, 3),
-              (QStringList{QStringLiteral("scene %1").arg(c.scene), "events", "stop"}));
+    enter(c.level, SquareKind::Chance, content().square(c.level, c.square).index);
+    // The creature is on screen before its story starts.
+    EXPECT_EQ(journal.entries, (QStringList{QStringLiteral("scene %1").arg(c.scene.number), "shown",
+                                            QStringLiteral("sound %1 held").arg(c.story.number)}));
+    EXPECT_FALSE(timers.isRunning(GameTimer::WalkTick));
+    platform.output.endHeldSound();
+    walkUntilStopped();
     EXPECT_EQ(record.kittenSquare, c.reached);
     EXPECT_EQ(record.level, c.reached == 1 ? c.level + 1 : c.level);
 }

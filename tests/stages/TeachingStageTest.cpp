@@ -16,7 +16,7 @@ TEST_P(TeachingStage, laysTheGroupOutInARowOverTheClearedBoardWithPicturesOnlyAt
 {
     enter(level(), SquareKind::Teaching, Index);
     EXPECT_EQ(record.stage, Stage::Teaching);
-    EXPECT_EQ(view.scene, 0);
+    EXPECT_EQ(view.scene, BitmapId{});
     EXPECT_TRUE(view.icons.empty());
     EXPECT_EQ(view.buttons[Button::Bee], (FakeView::ButtonLook{Bitmap::BeeButton, true}));
     EXPECT_EQ(view.shownCaptions(), (std::vector<int>{0, 1, 2, 3}));
@@ -39,7 +39,7 @@ TEST_P(TeachingStage, aPressedCaptionSpeaksItsWordEachTimeAndTurnsRedUntilThePoi
     enter(level(), SquareKind::Teaching, Index);
     game.onCaptionPressed(2);
     game.onCaptionPressed(2);
-    const PlayedSound word{Sound::wordSound(GroupWords[2]), PlayMode::Async};
+    const PlayedSound word{Sound::wordSound(GroupWords[2]), false};
     EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{word, word}));
     EXPECT_TRUE(view.captions[2].red);
     EXPECT_EQ(view.shownPictures(), level() == 1 ? 4 : 0);
@@ -50,7 +50,7 @@ TEST_P(TeachingStage, aPressedCaptionSpeaksItsWordEachTimeAndTurnsRedUntilThePoi
 TEST_P(TeachingStage, theBeeTakesTheWordsAwayPutsTheBoardBackAndArmsTheSpinner)
 {
     enter(level(), SquareKind::Teaching, Index);
-    game.onBeeClicked();
+    game.onButtonClicked(Button::Bee);
     EXPECT_TRUE(view.shownCaptions().empty());
     EXPECT_EQ(view.shownPictures(), 0);
     EXPECT_FALSE(view.buttons[Button::Bee].shown);

@@ -23,16 +23,22 @@ protected:
             platform.scriptResults(4, {1, 2, 3, 0});
         enter(level(), SquareKind::Quiz, Index);
     }
-    PlayedSound word(int k) const { return {Sound::wordSound(Asked[k]), PlayMode::Async}; }
+    PlayedSound word(int k) const { return {Sound::wordSound(Asked[k]), false}; }
+    // A press on a caption, and every sound it holds heard to its end.
+    void press(int slot)
+    {
+        game.onCaptionPressed(slot);
+        endHeldSounds();
+    }
 };
 
-const PlayedSound Right{Sound::RightAnswer, PlayMode::Sync};
+const PlayedSound Right{Sound::RightAnswer, true};
 
 TEST_P(WordQuiz, standsTheCaptionsInTheShuffledPlacesAndLevelThreeAddsTheNextGroup)
 {
     open();
     EXPECT_EQ(record.stage, Stage::Quiz);
-    EXPECT_EQ(view.scene, 0);
+    EXPECT_EQ(view.scene, BitmapId{});
     EXPECT_EQ(view.buttons[Button::Tadpole], (FakeView::ButtonLook{Bitmap::TadpoleButton, true}));
     EXPECT_EQ(platform.output.played, std::vector<PlayedSound>{word(0)});
     const int count = level() == 3 ? 8 : 4;
@@ -58,17 +64,16 @@ TEST_P(WordQuiz, asksTheWordsInGroupOrderAndFourRightPressesPass)
 {
     open();
     for (int k = 0; k < 4; ++k)
-        game.onCaptionPressed(k);
-    EXPECT_EQ(platform.output.played,
-              (std::vector<PlayedSound>{word(0),
-                                        Right,
-                                        word(1),
-                                        Right,
-                                        word(2),
-                                        Right,
-                                        word(3),
-                                        Right,
-                                        {Sound::QuizPassed, PlayMode::Sync}}));
+        press(k);
+    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{word(0),
+                                                                Right,
+                                                                word(1),
+                                                                Right,
+                                                                word(2),
+                                                                Right,
+                                                                word(3),
+                                                                Right,
+                                                                {Sound::QuizPassed, true}}));
     EXPECT_TRUE(record.spinnerArmed);
     EXPECT_TRUE(view.shownCaptions().empty());
     EXPECT_EQ(view.scene, Bitmap::scene(level()));
@@ -85,43 +90,57 @@ TEST_P(WordQuiz, theFirstWrongPressFailsAndTheKittenWalksBackToTheSquareThatTaug
         open();
         const int quizSquare = record.kittenSquare;
         for (int slot : presses)
-            game.onCaptionPressed(slot);
-        std::vector<PlayedSound> heard{word(0)};
-        if (presses.size() == 2)
-            heard.insert(heard.end(), {Right, word(1)});
-        heard.push_back({Sound::QuizFailed, PlayMode::Sync});
+            press(slot);
+        const PlayedSound failed{Sound::QuizFailed, true};
+        const auto heard = presses.size() == 2
+                               ? std::vector<PlayedSound>{word(0), Right, word(1), failed}
+                               : std::vector<PlayedSound>{word(0), failed};
         EXPECT_EQ(platform.output.played, heard);
         EXPECT_FALSE(record.spinnerArmed);
         EXPECT_TRUE(view.shownCaptions().empty());
         const int taught = content().teachingSquare(level(), Index);
         EXPECT_EQ(walkUntilStopped(), 2 * (quizSquare - taught) + 1);
         EXPECT_EQ(record.kittenSquare, taught);
+        endHeldSounds();
         EXPECT_EQ(record.stage, Stage::Teaching);
+        // The captions pressed in the quiz show no pressed look in the teaching.
+        for (int slot : view.shownCaptions())
+            EXPECT_FALSE(view.captions[slot].red) << slot;
     }
+}
+
+// A child's double tap: the second tap lands while "right" is heard, and is no answer to the
+// next word, which the child has not heard yet.
+TEST_P(WordQuiz, aSecondTapWhileRightIsHeardIsNoAnswer)
+{
+    open();
+    game.onCaptionPressed(0);
+    game.onCaptionPressed(0);
+    EXPECT_EQ(platform.output.played, (std::vector<PlayedSound>{word(0), Right}));
+    endHeldSounds();
+    EXPECT_EQ(platform.output.played.back(), word(1));
+    EXPECT_EQ(record.quizAnswered, 1);
+    EXPECT_TRUE(record.tadpoleActive);
 }
 
 TEST_P(WordQuiz, theTadpoleRepeatsTheAskedWordAndShowsItsLookOnlyWhileTheQuizAsks)
 {
     open();
-    game.onCaptionPressed(0);
-    game.onTadpoleClicked();
-    EXPECT_EQ(platform.output.played.back(),
-              (PlayedSound{Sound::wordSound(Asked[1]), PlayMode::Async}));
+    press(0);
+    game.onButtonClicked(Button::Tadpole);
+    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::wordSound(Asked[1]), false}));
     game.onButtonHovered(Button::Tadpole, true);
     EXPECT_EQ(view.buttons[Button::Tadpole].picture, Bitmap::TadpoleButtonHovered);
-    EXPECT_EQ(view.pointerHolder, Button::Tadpole);
     game.onButtonHovered(Button::Tadpole, false);
     EXPECT_EQ(view.buttons[Button::Tadpole].picture, Bitmap::TadpoleButton);
-    EXPECT_EQ(view.pointerHolder, std::nullopt);
 
     for (int k = 1; k < 4; ++k)
-        game.onCaptionPressed(k);
+        press(k);
     forgetSounds();
-    game.onTadpoleClicked();
+    game.onButtonClicked(Button::Tadpole);
     game.onButtonHovered(Button::Tadpole, true);
     EXPECT_TRUE(platform.output.played.empty());
     EXPECT_EQ(view.buttons[Button::Tadpole].picture, Bitmap::TadpoleButton);
-    EXPECT_EQ(view.pointerHolder, std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, WordQuiz, ::testing::Range(1, LevelCount + 1));

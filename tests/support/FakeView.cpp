@@ -14,10 +14,10 @@ const char *buttonName(Button button)
 
 } // namespace
 
-void FakeView::paintScene(int bitmap)
+void FakeView::paintScene(BitmapId picture)
 {
-    scene = bitmap;
-    journal_.add(QStringLiteral("scene %1").arg(bitmap));
+    scene = picture;
+    journal_.add(QStringLiteral("scene %1").arg(picture.number));
 }
 
 void FakeView::paintSquareIcon(Cell cell, SquareKind kind)
@@ -37,44 +37,34 @@ void FakeView::paintKitten(Cell cell, KittenPose pose)
 
 void FakeView::clearBoard()
 {
-    scene = 0;
+    scene = {};
     icons.clear();
     kitten.reset();
     journal_.add(QStringLiteral("clear"));
 }
 
-void FakeView::showSpinnerFace(int bitmap)
+void FakeView::showSpinnerFace(BitmapId face)
 {
-    spinnerFace = bitmap;
-    journal_.add(QStringLiteral("face %1").arg(bitmap));
+    spinnerFace = face;
+    journal_.add(QStringLiteral("face %1").arg(face.number));
 }
 
-void FakeView::showButton(Button button, int bitmap)
+void FakeView::showButton(Button button, BitmapId picture)
 {
-    buttons[button] = {bitmap, true};
-    journal_.add(QStringLiteral("show %1 %2").arg(buttonName(button)).arg(bitmap));
+    buttons[button] = {picture, true};
+    journal_.add(QStringLiteral("show %1 %2").arg(buttonName(button)).arg(picture.number));
 }
 
-void FakeView::setButtonPicture(Button button, int bitmap)
+void FakeView::setButtonPicture(Button button, BitmapId picture)
 {
-    buttons[button].picture = bitmap;
-    journal_.add(QStringLiteral("look %1 %2").arg(buttonName(button)).arg(bitmap));
+    buttons[button].picture = picture;
+    journal_.add(QStringLiteral("look %1 %2").arg(buttonName(button)).arg(picture.number));
 }
 
 void FakeView::hideButton(Button button)
 {
     buttons[button].shown = false;
     journal_.add(QStringLiteral("hide %1").arg(buttonName(button)));
-}
-
-void FakeView::grabPointer(Button button)
-{
-    pointerHolder = button;
-}
-
-void FakeView::releasePointer()
-{
-    pointerHolder.reset();
 }
 
 void FakeView::showCaption(int slot, const QString &text, int left, std::optional<int> top)
@@ -91,9 +81,9 @@ void FakeView::setCaptionRed(int slot, bool red)
     captions.at(slot).red = red;
 }
 
-void FakeView::setWordPicture(int slot, int bitmap, int left, bool visible)
+void FakeView::setWordPicture(int slot, BitmapId picture, int left, bool visible)
 {
-    pictures.at(slot) = {bitmap, left, visible};
+    pictures.at(slot) = {picture, left, visible};
 }
 
 void FakeView::setWordPictureVisible(int slot, bool visible)
@@ -122,9 +112,10 @@ void FakeView::hidePoem()
     journal_.add(QStringLiteral("hide poem"));
 }
 
-void FakeView::repaintNow()
+void FakeView::whenShown(std::function<void()> then)
 {
-    journal_.add(QStringLiteral("repaint"));
+    journal_.add(QStringLiteral("shown"));
+    then();
 }
 
 void FakeView::openHelp()

@@ -12,8 +12,8 @@
 #include <optional>
 
 // The screen as the rules left it, kept as a model instead of pixels, with every call also
-// journalled in a short form ("scene 121", "icon 0,11 Chance", "kitten 0,11 walking",
-// "clear", "face 113", ...).
+// journalled in a short form ("scene 121", "icon 0,11 4", "kitten 0,11 walking", "clear",
+// "face 113", ...). What waits for the screen to be shown runs at once, after "shown".
 class FakeView : public GameView {
 public:
     explicit FakeView(Journal &journal) : journal_(journal) {}
@@ -24,7 +24,7 @@ public:
         bool operator==(const Kitten &) const = default;
     };
     struct ButtonLook {
-        int picture = 0;
+        BitmapId picture;
         bool shown = false;
         bool operator==(const ButtonLook &) const = default;
     };
@@ -36,41 +36,38 @@ public:
         bool red = false;
     };
     struct PictureLook {
-        int picture = 0;
+        BitmapId picture;
         int left = -1;
         bool shown = false;
     };
 
-    // The board: the scene last painted (0 once cleared), the icon on every cell, the kitten.
-    int scene = 0;
+    // The board: the scene last painted (none once cleared), the icon on every cell, the kitten.
+    BitmapId scene;
     std::map<Cell, SquareKind> icons;
     std::optional<Kitten> kitten;
-    int spinnerFace = 0;
+    BitmapId spinnerFace;
     std::map<Button, ButtonLook> buttons;
-    std::optional<Button> pointerHolder;
     std::array<CaptionLook, 8> captions;
     std::array<PictureLook, 4> pictures;
     std::optional<Poem> poem;
     int helpOpened = 0;
 
-    void paintScene(int bitmap) override;
+    void paintScene(BitmapId picture) override;
     void paintSquareIcon(Cell cell, SquareKind kind) override;
     void paintKitten(Cell cell, KittenPose pose) override;
     void clearBoard() override;
-    void showSpinnerFace(int bitmap) override;
-    void showButton(Button button, int bitmap) override;
-    void setButtonPicture(Button button, int bitmap) override;
+    void showSpinnerFace(BitmapId face) override;
+    void showButton(Button button, BitmapId picture) override;
+    void setButtonPicture(Button button, BitmapId picture) override;
     void hideButton(Button button) override;
-    void grabPointer(Button button) override;
-    void releasePointer() override;
     void showCaption(int slot, const QString &text, int left, std::optional<int> top) override;
     void setCaptionRed(int slot, bool red) override;
-    void setWordPicture(int slot, int bitmap, int left, bool visible) override;
+    void setWordPicture(int slot, BitmapId picture, int left, bool visible) override;
     void setWordPictureVisible(int slot, bool visible) override;
     void hideWordRow() override;
     void showPoem(const Poem &shown) override;
     void hidePoem() override;
-    void repaintNow() override;
+    void whenShown(std::function<void()> then) override;
     void openHelp() override;
 
     // The slots of the captions shown, in slot order.
@@ -86,7 +83,10 @@ class FakeTimers : public GameTimers {
 public:
     void start(GameTimer timer) override { running[timer] = true; }
     void stop(GameTimer timer) override { running[timer] = false; }
-    bool isRunning(GameTimer timer) const { return running.count(timer) && running.at(timer); }
+    bool isRunning(GameTimer timer) const override
+    {
+        return running.count(timer) && running.at(timer);
+    }
 
     std::map<GameTimer, bool> running;
 };

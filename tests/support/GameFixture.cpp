@@ -24,7 +24,6 @@ void GameFixture::standOn(int level, int square)
     startGame();
     record.level = level;
     record.kittenSquare = square;
-    record.turn = TurnState::Walking;
     record.spinnerArmed = true;
     view.clearBoard();
     journal.clear();
@@ -40,11 +39,11 @@ int GameFixture::squareOf(int level, SquareKind kind, int index) const
     return 1;
 }
 
-int GameFixture::walkUntilStopped(int limit)
+int GameFixture::tickUntilStopped(GameTimer timer, int limit)
 {
     int ticks = 0;
-    while (timers.isRunning(GameTimer::WalkTick) && ticks < limit) {
-        game.onWalkTick();
+    while (timers.isRunning(timer) && ticks < limit) {
+        game.onTick(timer);
         ++ticks;
     }
     return ticks;
@@ -54,21 +53,30 @@ void GameFixture::spin(int number)
 {
     platform.draws.push_front((static_cast<float>(number) - 0.5f) / 6.0f);
     game.onSpinnerClicked();
+    tickUntilStopped(GameTimer::WhirlFrame);
 }
 
 void GameFixture::spinAndWalk(int number)
 {
     spin(number);
-    game.onSpinDelayTick();
+    game.onTick(GameTimer::SpinDelay);
     walkUntilStopped();
 }
 
-std::vector<int> GameFixture::soundsPlayed() const
+int GameFixture::endHeldSounds()
 {
-    std::vector<int> ids;
-    for (const PlayedSound &sound : platform.output.played)
-        ids.push_back(sound.id);
-    return ids;
+    int ended = 0;
+    for (; platform.output.isHolding() && ended < 20; ++ended)
+        platform.output.endHeldSound();
+    return ended;
+}
+
+std::vector<SoundId> GameFixture::soundsPlayed() const
+{
+    std::vector<SoundId> sounds;
+    for (const PlayedSound &played : platform.output.played)
+        sounds.push_back(played.sound);
+    return sounds;
 }
 
 void GameFixture::enter(int level, SquareKind kind, int index)
@@ -77,10 +85,9 @@ void GameFixture::enter(int level, SquareKind kind, int index)
     standOn(level, square - 1);
     spinAndWalk(1);
     ASSERT_EQ(record.kittenSquare, square);
+    ASSERT_TRUE(platform.output.isHolding());
     // Everything up to the square's announcement goes.
-    const PlayedSound announcement{Sound::announcement(kind), PlayMode::Sync};
-    auto &played = platform.output.played;
-    played.erase(played.begin(), std::find(played.begin(), played.end(), announcement) + 1);
-    journal.entries.remove(
-        0, journal.indexOf(QStringLiteral("sound %1 sync").arg(announcement.id)) + 1);
+    forgetSounds();
+    journal.clear();
+    platform.output.endHeldSound();
 }

@@ -24,16 +24,21 @@ protected:
     void standOn(int level, int square);
     // The square of a level with this kind and index.
     int squareOf(int level, SquareKind kind, int index) const;
-    // Delivers walk ticks while the walk timer runs, at most limit; returns how many.
-    int walkUntilStopped(int limit = 400);
-    // A click on the spinner drawing number (1..6) before any draw already scripted.
+    // Delivers the timer's ticks while it runs, at most limit; returns how many.
+    int tickUntilStopped(GameTimer timer, int limit = 400);
+    int walkUntilStopped() { return tickUntilStopped(GameTimer::WalkTick); }
+    // A click on the spinner drawing number (1..6) before any draw already scripted, and its
+    // whole whirl.
     void spin(int number);
     // A spin, the spin delay's tick and the whole walk.
     void spinAndWalk(int number);
-    // Walks onto the square of a level with this kind and index from the square before, and
-    // forgets everything up to its announcement. A quiz's shuffle draws must be scripted.
+    // Ends the held sounds, one after another, until none plays; returns how many.
+    int endHeldSounds();
+    // Walks onto the square of a level with this kind and index from the square before, hears
+    // its announcement to the end and forgets everything up to then. A quiz's shuffle draws
+    // must be scripted.
     void enter(int level, SquareKind kind, int index);
-    std::vector<int> soundsPlayed() const;
+    std::vector<SoundId> soundsPlayed() const;
     void forgetSounds() { platform.output.played.clear(); }
 
     Journal journal;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Catalogue.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,8 +26,16 @@ struct Journal {
     void clear() { entries.clear(); }
 };
 
-// Test failures show texts as text.
+// Test failures show texts as text, and pictures and sounds by their numbers.
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const SoundId &sound, std::ostream *out)
+{
+    *out << "sound " << sound.number;
+}
+inline void PrintTo(const BitmapId &picture, std::ostream *out)
+{
+    *out << "picture " << picture.number;
 }

@@ -4,20 +4,53 @@
 
 #include <gtest/gtest.h>
 
-void RecordingSoundOutput::playMemory(const QByteArray &wave, PlayMode mode)
+#include <QTimer>
+
+#include <utility>
+
+void RecordingSoundOutput::play(const QByteArray &wave, std::function<void()> ended)
 {
-    const int id = soundNumberOf(wave);
-    played.push_back({id, mode});
-    const bool sync = mode == PlayMode::Sync;
-    journal_.add(QStringLiteral("sound %1 %2").arg(id).arg(sync ? "sync" : "async"));
-    if (sync && duringSyncPlay)
-        duringSyncPlay(id);
+    cutOff();
+    const SoundId sound{soundNumberOf(wave)};
+    const bool held = static_cast<bool>(ended);
+    played.push_back({sound, held});
+    journal_.add(QStringLiteral("sound %1%2").arg(sound.number).arg(held ? " held" : ""));
+    heldEnd_ = std::move(ended);
+    if (held && endsHeldSoundsSoon) {
+        const auto playedNow = played.size();
+        QTimer::singleShot(0, &lifetime_, [this, playedNow] {
+            if (heldEnd_ && played.size() == playedNow)
+                endHeldSound();
+        });
+    }
 }
 
 void RecordingSoundOutput::playFile(const QString &path)
 {
-    played.push_back({-1, PlayMode::Async});
+    cutOff();
+    played.push_back({});
     journal_.add(QStringLiteral("file ") + path);
+}
+
+void RecordingSoundOutput::stop()
+{
+    cutOff();
+    journal_.add(QStringLiteral("stop"));
+}
+
+void RecordingSoundOutput::endHeldSound()
+{
+    if (!heldEnd_) {
+        ADD_FAILURE() << "no held sound plays";
+        return;
+    }
+    std::exchange(heldEnd_, nullptr)();
+}
+
+void RecordingSoundOutput::cutOff()
+{
+    if (std::exchange(heldEnd_, nullptr))
+        ++heldCutOff;
 }
 
 float RecordingPlatform::randomUniform()
@@ -29,13 +62,6 @@ float RecordingPlatform::randomUniform()
     const float r = draws.front();
     draws.pop_front();
     return r;
-}
-
-void RecordingPlatform::processPendingEvents()
-{
-    journal_.add(QStringLiteral("events"));
-    if (duringPendingEvents)
-        duringPendingEvents();
 }
 
 // The middle of each value's interval, so floor(r * n) lands on it without rounding doubts.

@@ -1,57 +1,68 @@
 #pragma once
 
+#include "Catalogue.h"
 #include "Journal.h"
 #include "Platform.h"
 #include "SoundOutput.h"
+
+#include <QObject>
 
 #include <deque>
 #include <functional>
 #include <ostream>
 #include <vector>
 
-// A sound the game started: the built-in sound it came from (-1 for a file) and whether the
-// game waited for it.
+// A sound the game started: the built-in sound it came from (number -1 for a file) and whether
+// the game waits for its end.
 struct PlayedSound {
-    int id = -1;
-    PlayMode mode = PlayMode::Async;
+    SoundId sound{-1};
+    bool held = false;
 
     bool operator==(const PlayedSound &) const = default;
 };
 
-inline void PrintTo(const PlayedSound &sound, std::ostream *out)
+inline void PrintTo(const PlayedSound &played, std::ostream *out)
 {
-    *out << sound.id << (sound.mode == PlayMode::Sync ? " sync" : " async");
+    *out << played.sound.number << (played.held ? " held" : "");
 }
 
 // Sound output that plays nothing and records what was started, telling built-in sounds by
-// their bytes. It journals "sound N async", "sound N sync", "file PATH" and "stop".
+// their bytes. It journals "sound N", "sound N held", "file PATH" and "stop". A held sound
+// plays until the test ends it, or, with endsHeldSoundsSoon, until the event loop next runs.
 class RecordingSoundOutput : public SoundOutput {
 public:
     explicit RecordingSoundOutput(Journal &journal) : journal_(journal) {}
 
-    void playMemory(const QByteArray &wave, PlayMode mode) override;
+    void play(const QByteArray &wave, std::function<void()> ended) override;
     void playFile(const QString &path) override;
-    void stop() override { journal_.add(QStringLiteral("stop")); }
+    void stop() override;
+
+    bool isHolding() const { return static_cast<bool>(heldEnd_); }
+    // The held sound playing reaches its end: what follows it runs.
+    void endHeldSound();
 
     std::vector<PlayedSound> played;
-    // Runs inside every synchronous play, while the sound would hold the thread.
-    std::function<void(int id)> duringSyncPlay;
+    // Held sounds that another sound or a stop cut off before their end.
+    int heldCutOff = 0;
+    bool endsHeldSoundsSoon = false;
 
 private:
+    void cutOff();
+
     Journal &journal_;
+    std::function<void()> heldEnd_;
+    // Ends held sounds soon only while the output lives.
+    QObject lifetime_;
 };
 
-// Recording sound, scripted random draws, counted waits and pending-event runs, and a chosen
-// program folder. It journals "events" for every pending-event run.
+// Recording sound, scripted random draws and a chosen program folder.
 class RecordingPlatform : public Platform {
 public:
-    explicit RecordingPlatform(Journal &journal) : output(journal), journal_(journal) {}
+    explicit RecordingPlatform(Journal &journal) : output(journal) {}
 
     SoundOutput &sound() override { return output; }
     // Takes the next scripted draw; running out of draws fails the test.
     float randomUniform() override;
-    void processPendingEvents() override;
-    void wait100ms() override { ++waits; }
     QString programFolder() const override { return QStringLiteral("/games/kitten"); }
     QString dataFolder() const override { return QStringLiteral("/games/share/kitten"); }
 
@@ -60,10 +71,4 @@ public:
 
     RecordingSoundOutput output;
     std::deque<float> draws;
-    int waits = 0;
-    // Runs inside every pending-event run: input that was waiting.
-    std::function<void()> duringPendingEvents;
-
-private:
-    Journal &journal_;
 };

@@ -30,7 +30,7 @@ QRect cellRect(Cell cell)
 
 // A kitten pose as the board must show it over a picture: the mask's white keeps the picture,
 // its black takes the image.
-QImage kittenOver(const QImage &under, int mask, int image, int scale = 1)
+QImage kittenOver(const QImage &under, BitmapId mask, BitmapId image, int scale = 1)
 {
     QImage result = rgb32(under);
     const QImage m = Resources::bitmap(mask, scale);

@@ -22,11 +22,13 @@
 namespace {
 
 // The real main window on the recording platform, shown on the offscreen screen, with its
-// timers quickened so that a spin walks at once.
+// timers quickened so that a spin walks at once, and every held sound over as soon as the
+// event loop runs.
 class MainWindowInput : public ::testing::Test {
 protected:
     MainWindowInput()
     {
+        platform.output.endsHeldSoundsSoon = true;
         for (QTimer *timer : window.findChildren<QTimer *>())
             timer->setInterval(1);
         window.show();
@@ -66,6 +68,17 @@ protected:
     {
         return child<Caption>(caption)->palette().color(QPalette::WindowText) == QColor(Qt::red);
     }
+    // Whether the picture button shows picture, at design size.
+    bool shows(const char *button, BitmapId picture) const
+    {
+        return child<PictureButton>(button)->grab().toImage().convertToFormat(
+                   QImage::Format_RGB32) == Resources::bitmap(picture);
+    }
+    int heard(PlayedSound sound) const
+    {
+        return static_cast<int>(
+            std::count(platform.output.played.begin(), platform.output.played.end(), sound));
+    }
 
     static const Content &content()
     {
@@ -83,19 +96,18 @@ TEST_F(MainWindowInput, aChildPlaysATeachingSquareWithTheMouse)
     QWidget *caption = child<QWidget>("wordCaption1");
     QTest::mouseClick(caption, Qt::LeftButton);
     EXPECT_EQ(platform.output.played.back(),
-              (PlayedSound{Sound::wordSound(content().groupWord(0, 1)), PlayMode::Async}));
+              (PlayedSound{Sound::wordSound(content().groupWord(0, 1)), false}));
     EXPECT_TRUE(isRed("wordCaption1"));
     QTest::mouseMove(window.windowHandle(), QPoint(5, 500));
     EXPECT_FALSE(isRed("wordCaption1"));
 
+    // The bee shows its hover look while the pointer is on it, and never holds the pointer.
     auto *bee = child<PictureButton>("beeButton");
-    // Once the bee holds the pointer, its right and bottom edges still count as inside.
-    const QPoint corner = bee->mapTo(&window, QPoint(bee->width(), bee->height()));
     QTest::mouseMove(window.windowHandle(), bee->mapTo(&window, bee->rect().center()));
-    QTest::mouseMove(window.windowHandle(), corner);
-    EXPECT_EQ(QWidget::mouseGrabber(), bee);
-    QTest::mouseMove(window.windowHandle(), corner + QPoint(1, 1));
+    EXPECT_TRUE(shows("beeButton", Bitmap::BeeButtonHovered));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    QTest::mouseMove(window.windowHandle(), bee->mapTo(&window, QPoint(-2, -2)));
+    EXPECT_TRUE(shows("beeButton", Bitmap::BeeButton));
     QTest::mouseClick(bee, Qt::LeftButton);
     EXPECT_FALSE(caption->isVisible());
     EXPECT_FALSE(bee->isVisible());
@@ -103,7 +115,7 @@ TEST_F(MainWindowInput, aChildPlaysATeachingSquareWithTheMouse)
 }
 
 // The window made scale times its design size: the screen fills it, and every click at a design
-// point scaled lands on what it lands on at design size. Edges included.
+// point scaled lands on what it lands on at design size.
 class MainWindowAtScale : public MainWindowInput, public ::testing::WithParamInterface<double> {
 protected:
     MainWindowAtScale()
@@ -118,7 +130,6 @@ protected:
     {
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, point);
     }
-    void move(QPoint point) { QTest::mouseMove(window.windowHandle(), point); }
 };
 
 TEST_P(MainWindowAtScale, theSpinnerACaptionTheBeeAndTheTadpoleAnswerClicksWhereTheyStand)
@@ -129,8 +140,7 @@ TEST_P(MainWindowAtScale, theSpinnerACaptionTheBeeAndTheTadpoleAnswerClicksWhere
     ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("beeButton")->isVisible(); }));
     const int word = content().groupWord(0, 1);
     click(at(WordRow::captionLeft(1) + 12, WordRow::CaptionTop + 12));
-    EXPECT_EQ(platform.output.played.back(),
-              (PlayedSound{Sound::wordSound(word), PlayMode::Async}));
+    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::wordSound(word), false}));
     // The word picture is drawn for this scale, pixel for pixel.
     auto *picture = child<PictureButton>("wordPicture1");
     EXPECT_EQ(picture->geometry().topLeft(), at(WordRow::pictureLeft(1), 56));
@@ -138,16 +148,8 @@ TEST_P(MainWindowAtScale, theSpinnerACaptionTheBeeAndTheTadpoleAnswerClicksWhere
         EXPECT_EQ(picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
                   Resources::bitmap(Bitmap::wordPicture(word), qRound(scale())));
     }
-
-    // The bee's bottom-right corner is inside, the pixel beyond it outside.
-    auto *bee = child<PictureButton>("beeButton");
-    move(at(384 + 49, 384 + 52));
-    move(at(384 + 98, 384 + 104));
-    EXPECT_EQ(QWidget::mouseGrabber(), bee);
-    move(at(384 + 98, 384 + 104) + QPoint(1, 1));
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     click(at(384 + 49, 384 + 52));
-    EXPECT_FALSE(bee->isVisible());
+    EXPECT_FALSE(child<QWidget>("beeButton")->isVisible());
 
     // On to the quiz on square 4, its words in order; the tadpole says the asked word again.
     platform.scriptResults(6, {1});
@@ -156,11 +158,10 @@ TEST_P(MainWindowAtScale, theSpinnerACaptionTheBeeAndTheTadpoleAnswerClicksWhere
     ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("tadpoleButton")->isVisible(); }));
     platform.output.played.clear();
     click(at(352 + 50, 392 + 50));
-    EXPECT_EQ(
-        platform.output.played,
-        (std::vector<PlayedSound>{{Sound::wordSound(content().groupWord(0, 0)), PlayMode::Async}}));
+    EXPECT_EQ(platform.output.played,
+              (std::vector<PlayedSound>{{Sound::wordSound(content().groupWord(0, 0)), false}}));
     click(at(WordRow::captionLeft(0) + 12, 184 + 12));
-    EXPECT_EQ(platform.output.played.at(1), (PlayedSound{Sound::RightAnswer, PlayMode::Sync}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return heard({Sound::RightAnswer, true}) == 1; }));
 }
 
 INSTANTIATE_TEST_SUITE_P(OneAndAHalfTwoAndThree, MainWindowAtScale,
@@ -191,25 +192,28 @@ TEST_F(MainWindowInput, fullScreenComesAndGoesWithF11AndEscapeAndTheScreenGrowsW
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }));
 }
 
-// The help silences the game and holds it until it closes. Whatever gives the game window its
-// input back meanwhile, a press on the help button opens no second help window; closing the
-// game closes the help.
-TEST_F(MainWindowInput, theHelpHoldsTheGameUntilItClosesAndThereIsOnlyEverOne)
+// The help silences the game and opens centred over it, modal to it: the game takes no input
+// until the help closes, with Escape too. Closing the game closes the help.
+TEST_F(MainWindowInput, theHelpOpensOverTheGameAndHoldsItUntilEscapeClosesIt)
 {
-    for (int press = 0; press < 3; ++press) {
-        window.setEnabled(true);
-        QTest::mouseClick(child<PictureButton>("helpButton"), Qt::LeftButton);
-    }
-    int open = 0;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        open += qobject_cast<HelpWindow *>(top) && top->isVisible() ? 1 : 0;
-    EXPECT_EQ(open, 1);
-    EXPECT_EQ(shownHelp()->windowTitle(), "帮助");
-    EXPECT_FALSE(window.isEnabled());
-    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::Stop, PlayMode::Async}));
-    shownHelp()->close();
-    EXPECT_TRUE(window.isEnabled());
     QTest::mouseClick(child<PictureButton>("helpButton"), Qt::LeftButton);
+    HelpWindow *help = shownHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), "帮助");
+    EXPECT_EQ(help->parentWidget(), &window);
+    EXPECT_EQ(QApplication::activeModalWidget(), help);
+    EXPECT_LE((help->geometry().center() - window.geometry().center()).manhattanLength(), 4);
+    EXPECT_EQ(platform.output.played.back(), (PlayedSound{Sound::Stop, false}));
+    platform.output.played.clear();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                      child<QWidget>("spinner")->geometry().center());
+    EXPECT_TRUE(platform.output.played.empty());
+
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([] { return shownHelp() == nullptr; }));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTest::mouseClick(child<PictureButton>("helpButton"), Qt::LeftButton);
+    ASSERT_NE(shownHelp(), nullptr);
     window.close();
     EXPECT_EQ(shownHelp(), nullptr);
 }
@@ -217,51 +221,48 @@ TEST_F(MainWindowInput, theHelpHoldsTheGameUntilItClosesAndThereIsOnlyEverOne)
 // Children double-click; the second press of a double-click presses nothing.
 TEST_F(MainWindowInput, aDoubleClickCountsAsOneClickOnTheBoardTheSpinnerAndACaption)
 {
-    auto heard = [&](int id) {
-        return std::count(
-            platform.output.played.begin(), platform.output.played.end(),
-            PlayedSound{id, id == Sound::RightAnswer ? PlayMode::Sync : PlayMode::Async});
-    };
     QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(250, 470));
-    EXPECT_EQ(heard(Sound::narration(1)), 1);
+    EXPECT_EQ(heard({Sound::narration(1), false}), 1);
     // Three squares on, the first quiz of the level asks its words in the order shuffled.
     platform.draws.assign(4, 0.0f);
     platform.draws.push_front(2.5f / 6);
     doubleClick(child<QWidget>("spinner"));
-    EXPECT_EQ(heard(Sound::Whirl), 1);
+    EXPECT_EQ(heard({Sound::Whirl, false}), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("tadpoleButton")->isVisible(); }));
     doubleClick(child<QWidget>("wordCaption0"));
-    EXPECT_EQ(heard(Sound::RightAnswer), 1);
+    const PlayedSound nextWord{Sound::wordSound(content().groupWord(0, 1)), false};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return heard(nextWord) == 1; }));
+    EXPECT_EQ(heard({Sound::RightAnswer, true}), 1);
     EXPECT_TRUE(child<QWidget>("wordCaption0")->isVisible());
 }
 
-// Clicks as fast as a child's hands: one more arrives while the game lets waiting input run in
-// each frame of every whirl, 200 in all. Each could start a whirl of its own inside the last.
+// Clicks as fast as a child's hands, piled up in the event queue: the spinner whirls once, and
+// the kitten walks on.
 TEST_F(MainWindowInput, aBurstOfClicksOnTheSpinnerWhirlsOnceAndTheKittenWalksOn)
 {
     auto *spinner = child<PictureButton>("spinner");
     const QPointF at = QRectF(spinner->rect()).center();
-    int depth = 0, deepest = 0, clicks = 0;
-    platform.duringPendingEvents = [&] {
-        deepest = std::max(deepest, ++depth);
-        if (clicks++ < 200) {
-            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                QCoreApplication::postEvent(
-                    spinner, new QMouseEvent(type, at, spinner->mapToGlobal(at), Qt::LeftButton,
-                                             Qt::LeftButton, Qt::NoModifier));
-        }
-        QCoreApplication::processEvents();
-        --depth;
-    };
+    for (int click = 0; click < 200; ++click) {
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(spinner, new QMouseEvent(type, at, spinner->mapToGlobal(at),
+                                                                 Qt::LeftButton, Qt::LeftButton,
+                                                                 Qt::NoModifier));
+    }
     platform.draws.assign(200, 0.5f);
-    QTest::mouseClick(spinner, Qt::LeftButton);
-    EXPECT_EQ(deepest, 1);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return std::count(platform.output.played.begin(), platform.output.played.end(),
-                              PlayedSound{Sound::Step, PlayMode::Async}) > 0;
-        },
-        3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return heard({Sound::Step, false}) > 0; }, 3000));
+    EXPECT_EQ(heard({Sound::Whirl, false}), 1);
+}
+
+// On a screen too small for the game the window opens as large as fits, in the game's
+// proportions, and never below half its size.
+TEST(MainWindowSize, opensAtTheGameSizeOrAsLargeAsTheScreenAllows)
+{
+    EXPECT_EQ(MainWindow::openingSize({1920, 1080}), GameScreen::DesignSize);
+    const QSize small = MainWindow::openingSize({640, 480});
+    EXPECT_LE(small.height(), 480 - 40);
+    EXPECT_LT(small.width(), 625);
+    EXPECT_NEAR(double(small.width()) / small.height(), 625.0 / 521, 0.01);
+    EXPECT_EQ(MainWindow::openingSize({200, 150}), QSize(313, 261));
 }
 
 } // namespace

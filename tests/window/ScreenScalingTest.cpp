@@ -29,7 +29,10 @@ QImage startScreen(const QString &scale)
     QProcess game;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // A screen large enough for the game at every scale, which would open smaller otherwise.
+    environment.insert(
+        QStringLiteral("QT_QPA_PLATFORM"),
+        QStringLiteral("offscreen:configfile=" HK_SOURCE_DIR "/tests/window/large-screen.json"));
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     game.setProcessEnvironment(environment);
     game.start(QStringLiteral(HK_PROGRAM), {QStringLiteral("--seed"), QStringLiteral("1"),

@@ -40,6 +40,7 @@ Pictures picturesUnder(const QPalette &palette)
     const Content content = Content::builtIn();
     Journal journal;
     RecordingPlatform platform(journal);
+    platform.output.endsHeldSoundsSoon = true;
     Pictures pictures;
     {
         MainWindow window(platform, content);

@@ -15,11 +15,9 @@
 // The program's own repaint timings, when it is a benchmark build, are left in the file named
 // by HK_BENCH_LOG for scripts/bench.sh.
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
+#include "DevicePipe.h"
+#include "XDriver.h"
 
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <csignal>
@@ -54,60 +52,6 @@ constexpr int SpinnerX = 572, SpinnerY = 68;
 constexpr int HelpX = 568, HelpY = 392;
 // The middle of the board's scene, which shows once the board is painted.
 constexpr int SceneX = 260, SceneY = 260;
-
-// Reads the sound device's pipe as the device would, and remembers when sound (not silence)
-// last began after a mark.
-class DevicePipe {
-public:
-    explicit DevicePipe(std::string path) : path_(std::move(path))
-    {
-        mkfifo(path_.c_str(), 0600);
-        fd_ = open(path_.c_str(), O_RDONLY | O_NONBLOCK);
-        reader_ = std::thread([this] { read(); });
-    }
-    ~DevicePipe()
-    {
-        stop_ = true;
-        reader_.join();
-        close(fd_);
-        unlink(path_.c_str());
-    }
-    void mark() { markedAt_ = Clock::now(), heardSinceMark_ = false; }
-    // Seconds from the mark to the first sound after it, or a negative number.
-    double soundAfterMark() const
-    {
-        return heardSinceMark_ ? std::chrono::duration<double>(heardAt_ - markedAt_).count() : -1;
-    }
-
-private:
-    void read()
-    {
-        std::vector<unsigned char> buffer(65536);
-        while (!stop_) {
-            const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
-            if (got <= 0) {
-                std::this_thread::sleep_for(1ms);
-                continue;
-            }
-            // Signed 16-bit samples: sound is anything far from zero.
-            for (ssize_t i = 0; i + 1 < got; i += 2) {
-                const auto sample = static_cast<int16_t>(buffer[i] | buffer[i + 1] << 8);
-                if (std::abs(sample) > 64 && !heardSinceMark_) {
-                    heardAt_ = Clock::now();
-                    heardSinceMark_ = true;
-                    break;
-                }
-            }
-        }
-    }
-
-    std::string path_;
-    int fd_ = -1;
-    std::thread reader_;
-    std::atomic<bool> stop_ = false;
-    std::atomic<bool> heardSinceMark_ = false;
-    Clock::time_point markedAt_, heardAt_;
-};
 
 // CPU time and context switches of every thread of a process, as /proc tells them.
 struct Usage {
@@ -157,58 +101,6 @@ double memoryMb(pid_t pid, const char *field)
     return -1;
 }
 
-class XScreen {
-public:
-    XScreen() : display_(XOpenDisplay(nullptr))
-    {
-        if (!display_) {
-            std::fprintf(stderr, "hk-bench-run: no X display\n");
-            std::exit(2);
-        }
-        XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
-    }
-    ~XScreen() { XCloseDisplay(display_); }
-
-    // Waits for a top-level window to be mapped; returns it.
-    Window waitForMappedWindow()
-    {
-        for (;;) {
-            XEvent event;
-            XNextEvent(display_, &event);
-            if (event.type == MapNotify)
-                return event.xmap.window;
-        }
-    }
-    unsigned long pixel(Window window, int x, int y)
-    {
-        XImage *image = XGetImage(display_, window, x, y, 1, 1, AllPlanes, ZPixmap);
-        if (!image)
-            return 0;
-        const unsigned long value = XGetPixel(image, 0, 0) & 0xffffff;
-        XDestroyImage(image);
-        return value;
-    }
-    void moveTo(Window window, int x, int y)
-    {
-        int rootX = 0, rootY = 0;
-        Window child = 0;
-        XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
-                              &child);
-        XTestFakeMotionEvent(display_, -1, rootX, rootY, CurrentTime);
-        XFlush(display_);
-    }
-    void click(Window window, int x, int y)
-    {
-        moveTo(window, x, y);
-        XTestFakeButtonEvent(display_, 1, True, CurrentTime);
-        XTestFakeButtonEvent(display_, 1, False, CurrentTime);
-        XFlush(display_);
-    }
-
-private:
-    Display *display_;
-};
-
 // A seed whose first spin shows 5, so the kitten walks from square 1 onto the first poem. The
 // game draws with std::mt19937 seeded once, single-precision canonical floats.
 unsigned seedForFirstSpinOfFive()
@@ -239,7 +131,7 @@ int main(int argc, char *argv[])
         argc > 3 && std::strcmp(argv[2], "--idle-seconds") == 0 ? std::atof(argv[3]) : 30;
     const std::string pipePath = "/tmp/hk-bench-sound-" + std::to_string(getpid());
     DevicePipe device(pipePath);
-    XScreen screen;
+    XDriver screen;
     const std::string seed = std::to_string(seedForFirstSpinOfFive());
 
     const auto started = Clock::now();
@@ -250,7 +142,7 @@ int main(int argc, char *argv[])
         execl(program.c_str(), program.c_str(), "--seed", seed.c_str(), nullptr);
         _exit(127);
     }
-    const Window window = screen.waitForMappedWindow();
+    const XWindow window = screen.waitForMappedWindow(10);
     std::printf("window_s %.4f\n", secondsSince(started));
     while (screen.pixel(window, SceneX, SceneY) == 0 && secondsSince(started) < 10)
         std::this_thread::sleep_for(200us);

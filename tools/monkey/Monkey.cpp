@@ -1,8 +1,8 @@
 // hk-monkey: plays whole games through the real main window, headless, the way a four-year-old
 // would: random presses, double-clicks, moves and drags over the whole window and the help
-// window, with the timers running fast and every sound ending at once. After every event it
-// checks what must always hold, and every so often that a simple player still gets the game
-// to its next spin.
+// window, with the timers running fast and every sound ending as soon as the event loop runs.
+// After every event it checks what must always hold, and every so often that a simple player
+// still gets the game to its next spin.
 //
 //   hk-monkey [--seed N] [--events N]
 //
@@ -31,69 +31,70 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <utility>
 
 namespace {
 
 constexpr QSize WindowSize(625, 521);
 constexpr int EventsBetweenProgressChecks = 60;
 constexpr int SimplePlayerEvents = 120;
-// Event runs nest when input is handled inside a whirl or a level start; without a bound on
-// them a child's fast clicks would grow the stack without end.
-constexpr int DeepestEventRuns = 6;
 
-// Sound output that plays nothing, ends every sound at once and checks that the bytes of the
-// sound playing stay whole and unchanged until it is stopped or replaced.
+// Sound output that plays nothing and ends every sound the next time the event loop runs. It
+// counts the sounds that start while the game waits for the end of another.
 class WatchingOutput : public SoundOutput {
 public:
-    void playMemory(const QByteArray &wave, PlayMode) override
+    void play(const QByteArray &wave, std::function<void()> ended) override
     {
-        checkPlaying();
-        playing_ = &wave;
-        copy_ = wave;
-        const int id = soundNumberOf(wave);
-        heard.push_back(id);
-        if (id >= Sound::wordSound(0) && id <= Sound::wordSound(31))
-            lastWord = id - Sound::wordSound(0);
-        endHeard = endHeard || id == Sound::EndNarration;
+        noteStart();
+        const SoundId sound{soundNumberOf(wave)};
+        heard.push_back(sound);
+        const int firstWord = Sound::wordSound(0).number;
+        if (sound.number >= firstWord && sound.number < firstWord + 32)
+            lastWord = sound.number - firstWord;
+        endHeard = endHeard || sound == Sound::EndNarration;
+        if (!ended)
+            return;
+        const int held = ++held_;
+        QTimer::singleShot(0, [this, held, ended = std::move(ended)] {
+            if (held == held_)
+                held_ = 0;
+            ended();
+        });
     }
     void playFile(const QString &) override
     {
-        checkPlaying();
-        playing_ = nullptr;
-        heard.push_back(-1);
+        noteStart();
+        heard.push_back({});
     }
-    void stop() override
-    {
-        checkPlaying();
-        playing_ = nullptr;
-    }
-    // A game that ends takes the bytes of its last sound with it.
+    void stop() override { held_ = 0; }
+    // A game that ends cuts its last sound off.
     void forgetGame()
     {
-        playing_ = nullptr;
+        held_ = 0;
         lastWord = -1;
         endHeard = false;
     }
-    // The bytes of the sound playing are still what they were when it started.
-    void checkPlaying()
-    {
-        if (playing_ && *playing_ != copy_)
-            ++overwritten;
-    }
+    bool isHolding() const { return held_ != 0; }
 
-    // The built-in sounds started, by number; -1 for a file.
-    std::vector<int> heard;
+    // The built-in sounds started; number -1 for a file.
+    std::vector<SoundId> heard;
     int lastWord = -1;
     // The end narration has been heard: the game is over.
     bool endHeard = false;
-    int overwritten = 0;
+    int startedWhileHeld = 0;
 
 private:
-    const QByteArray *playing_ = nullptr;
-    QByteArray copy_;
+    void noteStart()
+    {
+        if (held_ != 0)
+            ++startedWhileHeld;
+    }
+
+    // Counts the held sounds, so that an end is known for the one still awaited; 0 when none.
+    int held_ = 0;
 };
 
-// Real event runs, seeded draws, no waiting.
+// Seeded draws, sounds that end at once.
 class MonkeyPlatform : public Platform {
 public:
     explicit MonkeyPlatform(unsigned seed) : generator(seed) {}
@@ -103,15 +104,6 @@ public:
     {
         return std::uniform_real_distribution<float>(0, 1)(generator);
     }
-    void processPendingEvents() override
-    {
-        deepest = std::max(deepest, ++depth);
-        if (inputWhileBusy)
-            inputWhileBusy();
-        QCoreApplication::processEvents();
-        --depth;
-    }
-    void wait100ms() override {}
     QString programFolder() const override { return QStringLiteral("/nonexistent/hanzi-kitten"); }
     QString dataFolder() const override
     {
@@ -120,11 +112,6 @@ public:
 
     WatchingOutput output;
     std::mt19937 generator;
-    // How deep event runs are nested within each other: input handled while the game waits.
-    int depth = 0;
-    int deepest = 0;
-    // Input that arrives while the game is busy, just before it lets waiting input run.
-    std::function<void()> inputWhileBusy;
 };
 
 QImage rgb32(const QImage &image)
@@ -151,7 +138,7 @@ public:
     bool isKitten(const QImage &cell) const { return std::ranges::count(kittens_, cell) > 0; }
 
 private:
-    static QImage kittenOver(const QImage &icon, int mask, int image)
+    static QImage kittenOver(const QImage &icon, BitmapId mask, BitmapId image)
     {
         QImage result = icon;
         QPainter painter(&result);
@@ -171,10 +158,6 @@ public:
     Monkey(unsigned seed, const Content &content)
         : content_(content), platform_(seed), random_(seed * 2654435761u + 1)
     {
-        platform_.inputWhileBusy = [this] {
-            if (random_() % 2 == 0)
-                postClicks(randomPoint(), 1 + static_cast<int>(random_() % 3));
-        };
     }
 
     int run(long events);
@@ -346,24 +329,21 @@ void Monkey::check()
 {
     ++checks_;
     checkBoard();
-    platform_.output.checkPlaying();
-    if (platform_.output.overwritten > 0) {
-        finding(QStringLiteral("the bytes of a playing sound were overwritten"));
-        platform_.output.overwritten = 0;
+    if (platform_.output.startedWhileHeld > 0) {
+        finding(QStringLiteral("a sound started while the game waited for another's end; %1")
+                    .arg(describe()));
+        platform_.output.startedWhileHeld = 0;
     }
     int helps = 0;
     for (QWidget *top : QApplication::topLevelWidgets())
         helps += qobject_cast<HelpWindow *>(top) && top->isVisible() ? 1 : 0;
     if (helps > 1)
         finding(QStringLiteral("%1 help windows are open").arg(helps));
-    if (window_->isEnabled() != (helps == 0))
-        finding(QStringLiteral("the game window takes input: %1 with %2 help windows open")
-                    .arg(window_->isEnabled())
-                    .arg(helps));
-    if (platform_.deepest > DeepestEventRuns) {
-        finding(QStringLiteral("event runs nested %1 deep").arg(platform_.deepest));
-        platform_.deepest = 0;
-    }
+    // The help takes the game's input while it is open; without it the game takes input.
+    if (helps == 1 && QApplication::activeModalWidget() != helpWindow())
+        finding(QStringLiteral("the help window is open but the game takes input"));
+    if (helps == 0 && (!window_->isEnabled() || QApplication::activeModalWidget()))
+        finding(QStringLiteral("the game takes no input with no help window open"));
     if (window_->size() != WindowSize)
         finding(
             QStringLiteral("the window is %1 x %2").arg(window_->width()).arg(window_->height()));
@@ -404,11 +384,10 @@ QString Monkey::describe() const
     QStringList heard;
     const auto &played = platform_.output.heard;
     for (auto id = played.size() > 8 ? played.end() - 8 : played.begin(); id != played.end(); ++id)
-        heard << QString::number(*id);
-    const QWidget *holder = QWidget::mouseGrabber();
-    return QStringLiteral("showing %1; heard %2; pointer held by %3")
+        heard << QString::number(id->number);
+    return QStringLiteral("showing %1; heard %2%3")
         .arg(shown.join(' '), heard.join(' '),
-             holder ? holder->objectName() : QStringLiteral("nothing"));
+             platform_.output.isHolding() ? QStringLiteral(", the last held") : QString());
 }
 
 int Monkey::countWhirls() const
