@@ -58,7 +58,7 @@ Recording loadSound(SoundId id)
 }
 
 // The speech of a sound: all of it, or what follows its opening jingle.
-Recording speechOf(int id, const Recording &sound)
+Recording speechOf(SoundId id, const Recording &sound)
 {
     if (!opensWithJingle(id))
         return sound;
@@ -87,8 +87,8 @@ TEST(AssetSoundQuality, everySpokenSoundSpeaksAtOneLoudnessBelowThePeakLimit)
 // next. A phrase is the speech between pauses of 150 ms or more (a poem's caesura too).
 TEST(AssetSoundQuality, everyPhraseOfASoundIsEquallyLoud)
 {
-    for (int id : spokenSounds()) {
-        SCOPED_TRACE(id);
+    for (SoundId id : spokenSounds()) {
+        SCOPED_TRACE(id.number);
         const std::vector<double> levels = phraseLevelsDb(speechOf(id, loadSound(id)));
         ASSERT_FALSE(levels.empty());
         for (double level : levels)
@@ -103,8 +103,8 @@ TEST(AssetSoundQuality, everyPhraseOfASoundIsEquallyLoud)
 // before the silence is down at the 8-bit file's quietest step (-42 dBFS).
 TEST(AssetSoundQuality, theVoiceFadesOutBeforeEverySilence)
 {
-    for (int id : spokenSounds()) {
-        SCOPED_TRACE(id);
+    for (SoundId id : spokenSounds()) {
+        SCOPED_TRACE(id.number);
         EXPECT_LT(worstStepIntoSilenceDb(loadSound(id)), MaxStepIntoSilenceDb);
     }
 }
