@@ -5,7 +5,8 @@ Every fault must be caught; the script exits non-zero if one survives or no long
 
     scripts/mutants.py [--only TEXT] [--keep DIR]
 
-It takes about a minute a fault on two cores. It is not part of the test command.
+It takes about a minute a fault on two cores. It is not part of the test command. The sound
+generator's faults regenerate the sounds and need the asset tools (install-deps.sh --assets).
 """
 
 import argparse
@@ -157,6 +158,22 @@ MUTANTS = [
      "        held.push_back({type, context.category, text});\n",
      "        sayOnStderr(text);\n"
      "        held.push_back({type, context.category, text});\n"),
+    # The sound generator: the sounds are made again with the fault (see SOUND_SOURCES).
+    ("each phrase of speech is set to the speech level", "tools/assets/sounds/generate.sh",
+     "fade_into_silences(set_level(part, what, lambda m: m[0])), note",
+     "fade_into_silences(part), note"),
+    ("the voice fades out before a consonant's closure", "tools/assets/sounds/generate.sh",
+     "if i and (end - i >= SILENCE_RUN or end == n):", "if i and end == n:"),
+    ("neutral syllables are spoken faster", "tools/assets/sounds/generate.sh",
+     "    speak(text, speed, tmp, neutral_rate)\n", "    speak(text, speed, tmp)\n"),
+    # The sound meter, whose measures the asset checks trust.
+    ("a step into a consonant's closure counts as a step into silence",
+     "tools/assets/sounds/meter/SoundMeter.cpp", "shortestSilence = 10 * ms;",
+     "shortestSilence = 100 * ms;"),
+    ("a syllable stands 10 dB above its dips", "tools/assets/sounds/meter/SoundMeter.cpp",
+     "SyllableProminenceDb = 10,", "SyllableProminenceDb = 1,"),
+    ("phrases are parted by pauses of 150 ms", "tools/assets/sounds/meter/SoundMeter.cpp",
+     "PhrasePause = 0.15;", "PhrasePause = 0.1;"),
     # The learning record and the parents' corner.
     ("a word is known in the record once answered right on two different days",
      "src/content/LearningRecord.cpp", "++daysRight == DaysToKnow", "++daysRight == 1"),
@@ -198,7 +215,7 @@ MUTANTS = [
     ("--data-dir names the record's folder", "src/media/QtPlatform.cpp",
      ": recordFolder_(recordFolder.isEmpty()", ": recordFolder_(!recordFolder.isEmpty()"),
     ("the sound output scales every sample to the volume the corner sets",
-     "src/media/SdlSoundOutput.cpp", "if (scaled == SDL_MIX_MAXVOLUME) {", "if (true) {"),
+     "src/media/SoundDevice.cpp", "if (volume == SDL_MIX_MAXVOLUME) {", "if (true) {"),
     ("the release of the help button held for the corner opens no help",
      "src/ui/HoldRing.cpp", "return std::exchange(swallowRelease_, false);", "return false;"),
     ("the corner's ring stays hidden as long as a click lasts", "src/ui/HoldRing.cpp",
@@ -214,6 +231,12 @@ MUTANTS = [
      "src/content/ParentLanguage.cpp", 'startsWith(QLatin1String("zh"))',
      'startsWith(QLatin1String("zz"))'),
 ]
+
+# A fault in these files changes the sounds only when they are made again: for such a fault the
+# scratch copy's sounds are regenerated (tools/assets/sounds/generate.sh, which needs
+# scripts/install-deps.sh --assets) and put back afterwards.
+SOUND_SOURCES = {"tools/assets/sounds/generate.sh", "tools/assets/sounds/speech.txt",
+                 "tools/assets/sounds/words.txt"}
 
 
 def run(command, cwd, log=None):
@@ -257,6 +280,10 @@ def main():
 
     survivors = 0
     chosen = [m for m in MUTANTS if not options.only or options.only in m[0]]
+    if any(m[1] in SOUND_SOURCES for m in chosen) and not all(
+            shutil.which(tool) for tool in ("espeak-ng", "sox", "g++")):
+        sys.exit("the sound generator's faults need scripts/install-deps.sh --assets")
+    sounds = [name for name in files if name.startswith(("resources/sounds/", "resources/wav/"))]
     for number, (what, path, text, replacement) in enumerate(chosen, 1):
         file = os.path.join(source, path)
         original = open(file, encoding="utf-8").read()
@@ -265,14 +292,20 @@ def main():
             survivors += 1
             continue
         open(file, "w", encoding="utf-8").write(original.replace(text, replacement))
+        regenerate = path in SOUND_SOURCES
         try:
-            if run(["cmake", "--build", build, "-j2"], root).returncode:
+            if regenerate and run([os.path.join(source, "tools/assets/sounds/generate.sh")],
+                                  source).returncode:
+                verdict = "caught: the sounds cannot be made"
+            elif run(["cmake", "--build", build, "-j2"], root).returncode:
                 verdict = "caught: does not build"
             else:
                 failed = failing_tests(build)
                 verdict = f"caught by {len(failed)}: " + ", ".join(failed[:3]) if failed else "SURVIVED"
         finally:
             open(file, "w", encoding="utf-8").write(original)
+            for name in sounds if regenerate else []:
+                shutil.copy(os.path.join(root, name), os.path.join(source, name))
         survivors += verdict == "SURVIVED"
         print(f"{number:2}. {what}: {verdict}", flush=True)
     run(["cmake", "--build", build, "-j2"], root)

@@ -1,31 +1,24 @@
 #pragma once
 
 #include "SoundOutput.h"
-#include "WaveDecoding.h"
 
-#include <QByteArray>
 #include <QObject>
-#include <QString>
 #include <QTimer>
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 
-// The game's real sound output on SDL's audio subsystem, one sound at a time. Each WAVE image
-// is decoded and converted to the device's format when it starts, so the audio thread only
-// copies samples. The device opens on a thread of its own while the window is being made; a
-// sound asked for before then starts as soon as it is open. The device is released whenever
-// nothing has played for the idle time, so that nothing runs while the game waits for a click;
-// the next sound opens it again. Without an audio device every sound is silent and ends at
-// once (the program says so once on stderr); an image that cannot be decoded plays a short
-// soft beep.
-//
-// The end of a sound is reported from the audio thread to the thread that made the output,
-// through its event loop. A device that stops taking samples cannot hold the game: a sound
-// counts as ended a moment after its own length in any case.
+class SoundDevice;
+
+// The game's real sound output: SDL's audio device, one sound at a time (see SoundDevice),
+// asked for and heard from on the thread that made the output. Nothing here decodes or waits:
+// a sound asked for before the device is open starts once it is open. The end of a sound
+// whose end is awaited is reported through the event loop once the device has taken the
+// sound in full; a device that stops taking samples cannot hold the game, since a sound counts
+// as ended a moment after its own length in any case. Without an audio device every sound is
+// silent and ends at once, and the program says so once on stderr.
 class SdlSoundOutput : public QObject, public SoundOutput {
     Q_OBJECT
 public:
@@ -42,29 +35,12 @@ public:
     void setVolume(double gain) override;
 
 private:
-    using Clock = std::chrono::steady_clock;
-    struct State;
-    // A sound asked for before the device was open.
-    struct Waiting {
-        QByteArray wave;
-        QString file;
-        std::function<void()> ended;
-    };
-
-    void onDeviceOpened();
+    void onStarted(std::uint64_t ticket, std::chrono::milliseconds length);
     void onHandedOver(std::uint64_t ticket);
-    void start(Samples samples, std::function<void()> ended);
-    std::optional<std::uint64_t> startSamples(Samples samples);
-    void pauseAndClear();
     void cutOff();
-    void reportLater(std::function<void()> ended);
-    Samples decodedFile(const QString &path);
-    const Samples &beep();
 
-    std::unique_ptr<State> state_;
-    Samples beep_;
-    std::optional<Waiting> waiting_;
-    // The end awaited of the sound playing, and which sound that is.
+    std::unique_ptr<SoundDevice> device_;
+    // The end awaited of the last sound asked for, and which sound that is.
     std::function<void()> ended_;
     std::uint64_t endedTicket_ = 0;
     QTimer stallWatch_;

@@ -174,9 +174,9 @@ TEST_F(RealDisplay, thePoemShowsWhileRecitedAndPingsAreAnswered)
     spinOntoThePoem();
     const auto shown = untilTitleShows(15s);
     ASSERT_TRUE(shown) << "the poem never showed on the screen";
-    // Sampled every 50 ms until the board comes back.
+    // Sampled every 50 ms until the board has been back for a second.
     auto lastShown = *shown;
-    while (Clock::now() - lastShown < 300ms && Clock::now() - *shown < 30s) {
+    while (Clock::now() - lastShown < 1s && Clock::now() - *shown < 30s) {
         if (titleShows(x, window))
             lastShown = Clock::now();
         std::this_thread::sleep_for(50ms);
@@ -186,7 +186,10 @@ TEST_F(RealDisplay, thePoemShowsWhileRecitedAndPingsAreAnswered)
     const auto recitationEnd = pipe->lastSound();
     EXPECT_GT(recitationEnd, lastShown - 700ms);
     EXPECT_LT(recitationEnd, lastShown + 300ms);
-    EXPECT_LT(ping.longestWait(), 100ms);
+    // Answered at once: a machine busy with other work may hold a few answers up, but none as
+    // long as a poem or an announcement would.
+    EXPECT_LT(ping.waitAtShare(0.95), 100ms);
+    EXPECT_LT(ping.longestWait(), 1s);
     EXPECT_GT(ping.answered(), 100);
 }
 

@@ -28,6 +28,17 @@ PingProbe::~PingProbe()
     thread_.join();
 }
 
+std::chrono::milliseconds PingProbe::waitAtShare(double share) const
+{
+    std::lock_guard lock(waitsMutex_);
+    if (waitsMs_.empty())
+        return longestWait();
+    std::vector<long long> sorted = waitsMs_;
+    std::sort(sorted.begin(), sorted.end());
+    const auto at = std::min(sorted.size() - 1, std::size_t(share * double(sorted.size())));
+    return std::chrono::milliseconds(sorted[at]);
+}
+
 std::chrono::milliseconds PingProbe::longestWait() const
 {
     long long longest = longestMs_;
@@ -71,9 +82,12 @@ void PingProbe::run()
             if (event.type == ClientMessage && event.xclient.message_type == protocols &&
                 static_cast<Atom>(event.xclient.data.l[0]) == ping &&
                 event.xclient.data.l[1] == serial && pendingSinceMs_ >= 0) {
-                longestMs_ = std::max<long long>(longestMs_, nowMs() - pendingSinceMs_);
+                const long long waited = nowMs() - pendingSinceMs_;
+                longestMs_ = std::max<long long>(longestMs_, waited);
                 pendingSinceMs_ = -1;
                 ++answered_;
+                std::lock_guard lock(waitsMutex_);
+                waitsMs_.push_back(waited);
             }
         }
         const int fd = ConnectionNumber(display);

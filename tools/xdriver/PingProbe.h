@@ -4,11 +4,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 // Pings a window as a window manager does (_NET_WM_PING) on a connection and a thread of its
-// own, every interval, and keeps the longest wait for an answer. A desktop shows a program
-// that leaves pings unanswered for a few seconds as not responding.
+// own, every interval, and keeps how long each answer took. A desktop shows a program that
+// leaves pings unanswered for a few seconds as not responding.
 class PingProbe {
 public:
     PingProbe(XWindow window, std::chrono::milliseconds interval);
@@ -18,6 +20,8 @@ public:
 
     // The longest wait for an answer so far, a ping still unanswered counting up to now.
     std::chrono::milliseconds longestWait() const;
+    // The wait that share (0 to 1) of the answered pings did not exceed.
+    std::chrono::milliseconds waitAtShare(double share) const;
     int answered() const { return answered_; }
 
 private:
@@ -29,5 +33,7 @@ private:
     std::atomic<long long> longestMs_ = 0;
     std::atomic<long long> pendingSinceMs_ = -1;
     std::atomic<int> answered_ = 0;
+    mutable std::mutex waitsMutex_;
+    std::vector<long long> waitsMs_;
     std::thread thread_;
 };

@@ -122,14 +122,14 @@ void drawFace(QPainter &p)
     p.setPen(Qt::NoPen);
 }
 
-// The kitten on a transparent layer of 40 x 40 times scale pixels, without premultiplied alpha.
-QImage drawFigure(Pose pose, int scale)
+// The kitten on a transparent layer of side x side pixels, without premultiplied alpha.
+QImage drawFigure(Pose pose, int side)
 {
-    const int side = spriteSize * scale;
+    const qreal pixelsPerUnit = qreal(side) / spriteSize;
     QImage large = PaintKit::layer(side * detail, side * detail);
     QPainter p(&large);
     PaintKit::smooth(p);
-    p.scale(detail * scale, detail * scale);
+    p.scale(detail * pixelsPerUnit, detail * pixelsPerUnit);
     p.setPen(Qt::NoPen);
     if (pose == Pose::Walking) {
         // A slight forward lean and a lift of the body make the stride read as motion.
@@ -147,7 +147,8 @@ QImage drawFigure(Pose pose, int scale)
     drawEars(p);
     drawFace(p);
     p.end();
-    const QImage withOutline = PaintKit::outlined(large, Palette::ink, 0.9 * detail * scale);
+    const QImage withOutline =
+        PaintKit::outlined(large, Palette::ink, 0.9 * detail * pixelsPerUnit);
     return withOutline.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
 }
@@ -165,7 +166,7 @@ namespace KittenSprite {
 
 QImage mask(Pose pose, int scale)
 {
-    const QImage figure = drawFigure(pose, scale);
+    const QImage figure = drawFigure(pose, spriteSize * scale);
     QImage result = PaintKit::canvas(spriteSize * scale, spriteSize * scale, Qt::white);
     for (int y = 0; y < result.height(); ++y)
         for (int x = 0; x < result.width(); ++x)
@@ -176,13 +177,18 @@ QImage mask(Pose pose, int scale)
 
 QImage image(Pose pose, int scale)
 {
-    const QImage figure = drawFigure(pose, scale);
+    const QImage figure = drawFigure(pose, spriteSize * scale);
     QImage result = PaintKit::canvas(spriteSize * scale, spriteSize * scale, Qt::black);
     for (int y = 0; y < result.height(); ++y)
         for (int x = 0; x < result.width(); ++x)
             if (covered(figure.pixel(x, y)))
                 result.setPixel(x, y, figure.pixel(x, y) | 0xff000000u);
     return result;
+}
+
+QImage figure(Pose pose, int side)
+{
+    return drawFigure(pose, side);
 }
 
 } // namespace KittenSprite

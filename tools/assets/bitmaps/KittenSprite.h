@@ -17,4 +17,7 @@ QImage mask(Pose pose, int scale);
 // The coloured kitten on black, matching mask(pose) pixel for pixel.
 QImage image(Pose pose, int scale);
 
+// The same kitten, outlined, on a transparent side x side layer (for the story scenes).
+QImage figure(Pose pose, int side);
+
 } // namespace KittenSprite

@@ -2,6 +2,7 @@
 
 #include "EmojiArt.h"
 #include "Figures.h"
+#include "KittenSprite.h"
 #include "PaintKit.h"
 #include "Palette.h"
 #include "SceneBackdrops.h"
@@ -158,6 +159,13 @@ void drawTreeWithBranch(QPainter &p)
                       Palette::leafDark);
 }
 
+// The game's own kitten, as the board shows it but larger, standing on the meadow.
+void drawKitten(QPainter &p, QPointF centre, qreal size)
+{
+    const int side = qRound(size * EmojiArt::deviceScale(p));
+    EmojiArt::drawDeviceImage(p, KittenSprite::figure(KittenSprite::Pose::Standing, side), centre);
+}
+
 } // namespace
 
 namespace StoryScenes {
@@ -219,11 +227,15 @@ QImage friendsInSunshine(int scale)
     sunnyMeadow(p, 124);
     Backdrop::sun(p, QPointF(250, 50), 62);
     meadowFlowers(p);
-    groundShadow(p, QPointF(112, 272), 92);
-    drawEmojiMirrored(p, QStringLiteral("🐇"), QPointF(112, 228), 104);
-    groundShadow(p, QPointF(206, 268), 56);
-    drawEmoji(p, QStringLiteral("🐦"), QPointF(206, 236), 66);
-    drawEmoji(p, QStringLiteral("💕"), QPointF(160, 158), 30);
+    // The kitten in the middle with the bird it helped beside it, the rabbit on its other side,
+    // all turned towards it.
+    groundShadow(p, QPointF(64, 272), 80);
+    drawEmojiMirrored(p, QStringLiteral("🐇"), QPointF(64, 232), 92);
+    groundShadow(p, QPointF(156, 276), 96);
+    drawKitten(p, QPointF(154, 232), 120);
+    groundShadow(p, QPointF(232, 266), 50);
+    drawEmoji(p, QStringLiteral("🐦"), QPointF(232, 238), 58);
+    drawEmoji(p, QStringLiteral("💕"), QPointF(206, 150), 28);
     return scene;
 }
 

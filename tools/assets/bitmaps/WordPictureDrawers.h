@@ -19,17 +19,16 @@ void drawLeatherShoes(QPainter &p);
 void drawBalloons(QPainter &p);
 void drawPencil(QPainter &p);
 void drawBroom(QPainter &p);
-void drawSofa(QPainter &p);
-void drawWristwatch(QPainter &p);
 void drawGloves(QPainter &p);
 void drawBook(QPainter &p);
 void drawSocks(QPainter &p);
 void drawClock(QPainter &p);
 
-// Clothes drawn from shapes (WordPicturesClothes.cpp).
+// Clothes, and a watch worn on a wrist, drawn from shapes (WordPicturesClothes.cpp).
 void drawOvercoat(QPainter &p);
 void drawShortSkirt(QPainter &p);
 void drawSweater(QPainter &p);
+void drawWristwatch(QPainter &p);
 
 // Things about the home drawn from shapes (WordPicturesHousehold.cpp).
 void drawPiano(QPainter &p);
@@ -37,9 +36,10 @@ void drawJelly(QPainter &p);
 void drawCandle(QPainter &p);
 void drawGlassOfWater(QPainter &p);
 void drawDeskLamp(QPainter &p);
+void drawSofa(QPainter &p);
 
-// Toys and a money box drawn from shapes (WordPicturesToys.cpp).
-void drawPiggyBank(QPainter &p);
+// Toys and a money jar drawn from shapes (WordPicturesToys.cpp).
+void drawMoneyJar(QPainter &p);
 void drawDoll(QPainter &p);
 
 // Places: the house outside and three rooms inside (WordPicturesPlaces.cpp).

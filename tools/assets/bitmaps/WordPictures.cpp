@@ -43,7 +43,7 @@ const std::array<WordPictureRecipe, 32> &recipes()
         {80, Tint::lemon, drawLeatherShoes}, // 17 皮鞋
         {80, Tint::sky, drawBalloons},       // 18 气球
         {80, Tint::mint, drawPencil},        // 19 铅笔
-        {80, Tint::mint, drawPiggyBank},     // 20 钱罐
+        {80, Tint::mint, drawMoneyJar},      // 20 钱罐
         {90, Tint::sky, drawBroom},          // 21 扫帚
         {90, Tint::peach, drawSofa},         // 22 沙发
         {80, Tint::lilac, drawWristwatch},   // 23 手表

@@ -1,5 +1,9 @@
+#include "EmojiArt.h"
 #include "WordPictureDrawers.h"
 #include "WordPictureKit.h"
+
+#include <QLinearGradient>
+#include <QtMath>
 
 #include <utility>
 
@@ -209,6 +213,62 @@ void drawCoatButtonsAndPockets(QPainter &p)
     p.restore();
 }
 
+// --- wristwatch: worn on a wrist, so that it is 手表 and not a clock (钟表, word 31) ---
+
+const QString raisedHand = QStringLiteral("🤚🏻");
+
+// The colour of the glyph's wrist, its lowest opaque pixels, so the drawn arm meets the hand.
+QColor wristColour()
+{
+    const QImage glyph = EmojiArt::emojiGlyph(raisedHand).convertToFormat(QImage::Format_ARGB32);
+    qreal sum[3] = {0, 0, 0};
+    int count = 0;
+    for (int y = glyph.height() * 9 / 10; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QRgb pixel = glyph.pixel(x, y);
+            if (qAlpha(pixel) == 255)
+                sum[0] += qRed(pixel), sum[1] += qGreen(pixel), sum[2] += qBlue(pixel), ++count;
+        }
+    return count ? QColor(qRound(sum[0] / count), qRound(sum[1] / count), qRound(sum[2] / count))
+                 : QColor(246, 212, 180);
+}
+
+// The strap wraps round the wrist: a band across the arm, darker towards its sides.
+void drawStrap(QPainter &p, const QRectF &band)
+{
+    const QColor leather(150, 92, 52);
+    QLinearGradient round(band.topLeft(), band.topRight());
+    round.setColorAt(0, leather.darker(140));
+    round.setColorAt(0.5, leather.lighter(110));
+    round.setColorAt(1, leather.darker(140));
+    QPainterPath strap;
+    strap.addRoundedRect(band, 2, 2);
+    fillOutlined(p, strap, round, outlineFor(leather), 1.0);
+}
+
+void drawWatchFace(QPainter &p, QPointF centre, qreal radius)
+{
+    drawRoundedBox(p, QRectF(centre.x() + radius - 1, centre.y() - 2, 4, 4), 1,
+                   QColor(200, 204, 212), 0.8);
+    p.setPen(QPen(QColor(110, 116, 128), 1.2));
+    p.setBrush(QColor(214, 218, 226));
+    p.drawEllipse(centre, radius, radius);
+    p.setBrush(Qt::white);
+    p.drawEllipse(centre, radius * 0.8, radius * 0.8);
+    p.setPen(QPen(QColor(60, 60, 70), 0.9, Qt::SolidLine, Qt::RoundCap));
+    for (int hour = 0; hour < 12; hour += 3) {
+        const qreal angle = qDegreesToRadians(30.0 * hour);
+        const QPointF direction(qSin(angle), -qCos(angle));
+        p.drawLine(centre + direction * radius * 0.6, centre + direction * radius * 0.72);
+    }
+    p.setPen(QPen(QColor(40, 40, 50), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, centre + QPointF(0, -radius * 0.55));
+    p.drawLine(centre, centre + QPointF(radius * 0.4, radius * 0.15));
+    p.setBrush(QColor(220, 60, 60));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(centre, 1.2, 1.2);
+}
+
 } // namespace
 
 // A pink flared short skirt with white polka dots, soft folds, a waistband and a bow.
@@ -227,7 +287,8 @@ void drawShortSkirt(QPainter &p)
     drawBow(p, QPointF(50, 30), Qt::white);
 }
 
-// A red knitted jumper: stitches all over, a heart band, ribbed collar, cuffs and hem.
+// A red knitted jumper: stitches all over, a heart band, ribbed collar, cuffs and hem, and
+// a ball of wool.
 void drawSweater(QPainter &p)
 {
     drawGroundShadow(p, QPointF(50, 88), 60);
@@ -235,17 +296,41 @@ void drawSweater(QPainter &p)
     drawKnitStitches(p);
     drawChestBand(p);
     drawSweaterTrim(p);
+    // The ball of wool it is knitted from: 毛衣, a woollen jumper, not just any 衣服.
+    drawOutlinedEmoji(p, QStringLiteral("🧶"), QPointF(85, 85), 20);
 }
 
-// A long camel overcoat: lapels, two rows of buttons, a belt with a buckle and pockets.
+// A long camel overcoat: lapels, two rows of buttons, a belt with a buckle and pockets, in
+// falling snow.
 void drawOvercoat(QPainter &p)
 {
+    // Snow falling round it: 大衣 is the thick coat for winter, not just any 衣服.
+    drawOutlinedEmoji(p, QStringLiteral("❄️"), QPointF(11, 13), 11);
+    drawOutlinedEmoji(p, QStringLiteral("❄️"), QPointF(89, 15), 11);
+    drawOutlinedEmoji(p, QStringLiteral("❄️"), QPointF(76, 5), 7);
     drawGroundShadow(p, QPointF(50, 94), 62);
     drawCoatSleeves(p);
     fillOutlined(p, coatBody(), coatCamel, coatCamel.darker(170), 1.3);
     drawCoatButtonsAndPockets(p);
     drawCoatBelt(p);
     drawCoatLapels(p);
+}
+
+// A wristwatch on the wrist of a raised hand: a forearm from the card's lower edge, the strap
+// wrapped round it and the face on top.
+void drawWristwatch(QPainter &p)
+{
+    p.save();
+    p.translate(50, 62);
+    p.rotate(-20);
+    const QColor skin = wristColour();
+    QPainterPath arm;
+    arm.addRoundedRect(QRectF(-11, -12, 22, 80), 10, 10);
+    fillOutlined(p, arm, skin, skin.darker(150), 1.2);
+    drawOutlinedEmoji(p, raisedHand, QPointF(0, -32), 44);
+    drawStrap(p, QRectF(-13, -2, 26, 15));
+    drawWatchFace(p, QPointF(0, 5.5), 12);
+    p.restore();
 }
 
 } // namespace WordArt

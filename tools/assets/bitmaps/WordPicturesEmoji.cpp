@@ -83,16 +83,6 @@ void drawBroom(QPainter &p)
     drawEmojiOnGround(p, QStringLiteral("🧹"), 50, ground, 86);
 }
 
-void drawSofa(QPainter &p)
-{
-    drawEmojiOnGround(p, QStringLiteral("🛋️"), 50, ground - 2, 80);
-}
-
-void drawWristwatch(QPainter &p)
-{
-    drawOutlinedEmoji(p, QStringLiteral("⌚"), QPointF(50, 50), 82);
-}
-
 void drawGloves(QPainter &p)
 {
     drawEmojiOnGround(p, QStringLiteral("🧤"), 50, ground, 80);

@@ -1,4 +1,5 @@
 #include "EmojiArt.h"
+#include "Furniture.h"
 #include "WordPictureDrawers.h"
 #include "WordPictureKit.h"
 
@@ -185,32 +186,47 @@ QTransform shadeFrame()
     return frame;
 }
 
+// The desk the lamp stands on: its top, seen a little from above, its front edge and a drawer,
+// so that the picture says 台灯 (a lamp on a desk) and not only 灯.
+constexpr qreal deskTop = 76, deskFront = 82;
+
 void drawLightBeam(QPainter &p)
 {
     const QTransform frame = shadeFrame();
     const QPointF mouthLeft = frame.map(QPointF(-14, 16));
     const QPointF mouthRight = frame.map(QPointF(14, 16));
-    QLinearGradient light(frame.map(QPointF(0, 16)), QPointF(70, 86));
+    QLinearGradient light(frame.map(QPointF(0, 16)), QPointF(70, deskFront));
     light.setColorAt(0, QColor(255, 240, 140, 210));
     light.setColorAt(1, QColor(255, 240, 140, 60));
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(light);
-    p.drawPolygon(QPolygonF({mouthLeft, mouthRight, QPointF(104, 84), QPointF(44, 84)}));
+    p.drawPolygon(
+        QPolygonF({mouthLeft, mouthRight, QPointF(104, deskFront), QPointF(40, deskFront)}));
     p.restore();
 }
 
 void drawDesk(QPainter &p)
 {
-    p.fillRect(QRectF(0, 84, 100, 16), QColor(206, 150, 98));
-    p.fillRect(QRectF(0, 84, 100, 3), QColor(226, 176, 122));
-    p.setPen(QPen(QColor(150, 100, 60), 0.8));
-    p.drawLine(QPointF(0, 84), QPointF(100, 84));
+    const QColor wood(206, 150, 98);
+    p.fillRect(QRectF(0, deskTop, 100, deskFront - deskTop), wood.lighter(112));
+    drawRoundedBox(p, QRectF(-2, deskFront, 104, 6), 0.8, wood, 1.0);
+    drawRoundedBox(p, QRectF(-2, deskFront + 6, 104, 16), 0.8, wood.darker(108), 1.0);
+    drawRoundedBox(p, QRectF(40, deskFront + 9, 40, 10), 1, wood, 0.9);
+    drawRoundedBox(p, QRectF(55, deskFront + 12.5, 10, 2.4), 1.2, QColor(120, 80, 50), 0.6);
+}
+
+// A closed book and a pencil lying in the lamp's light.
+void drawThingsOnDesk(QPainter &p)
+{
+    drawRoundedBox(p, QRectF(62, deskTop - 3, 30, 6), 1, QColor(80, 150, 220), 1.0);
+    p.fillRect(QRectF(63, deskTop - 1.2, 28.5, 2.2), QColor(252, 250, 240));
+    drawOutlinedEmoji(p, QStringLiteral("✏️"), QPointF(76, deskTop - 7), 16, -40);
 }
 
 void drawLampArm(QPainter &p)
 {
-    const QPointF base(26, 80), elbow(36, 44), tip(62, 26);
+    const QPointF base(26, deskTop - 2), elbow(36, 44), tip(62, 26);
     p.save();
     p.setPen(QPen(lampColour.darker(150), 6.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygonF({base, elbow, tip}));
@@ -224,10 +240,11 @@ void drawLampArm(QPainter &p)
 
 void drawLampBase(QPainter &p)
 {
-    QPainterPath dome(QPointF(12, 85));
-    dome.cubicTo(QPointF(12, 74), QPointF(40, 74), QPointF(40, 85));
+    const qreal bottom = deskTop + 3;
+    QPainterPath dome(QPointF(12, bottom));
+    dome.cubicTo(QPointF(12, bottom - 11), QPointF(40, bottom - 11), QPointF(40, bottom));
     dome.closeSubpath();
-    QLinearGradient shine(0, 75, 0, 85);
+    QLinearGradient shine(0, bottom - 10, 0, bottom);
     shine.setColorAt(0, lampColour.lighter(120));
     shine.setColorAt(1, lampColour.darker(110));
     fillOutlined(p, dome, shine, lampColour.darker(160));
@@ -362,14 +379,22 @@ void drawGlassOfWater(QPainter &p)
     drawGlassBody(p);
 }
 
-// A study lamp on a desk, its shade shining warm light down onto the desk.
+// A study lamp on a desk, its shade shining warm light down onto a book and a pencil.
 void drawDeskLamp(QPainter &p)
 {
     drawDesk(p);
     drawLightBeam(p);
+    drawThingsOnDesk(p);
     drawLampArm(p);
     drawLampBase(p);
     drawLampShade(p);
+}
+
+// A blue sofa with two yellow throw pillows, and nothing else: the room it stands in is 客厅.
+void drawSofa(QPainter &p)
+{
+    drawGroundShadow(p, QPointF(50, 84), 92);
+    Furniture::drawSofa(p, QRectF(6, 30, 88, 54), QColor(66, 134, 214), QColor(255, 200, 70));
 }
 
 // A red candle in a brass holder, its flame glowing.

@@ -1,4 +1,5 @@
 #include "EmojiArt.h"
+#include "Furniture.h"
 #include "WordPictureDrawers.h"
 #include "WordPictureKit.h"
 
@@ -130,15 +131,16 @@ void drawHangingUtensils(QPainter &p)
 
 // --- living room and bedroom ---
 
-void drawNightWindow(QPainter &p)
+void drawNightWindow(QPainter &p, const QRectF &frame)
 {
-    const QRectF frame(12, 10, 32, 30);
     drawWindow(p, frame, QColor(30, 40, 100), QColor(70, 80, 160));
-    drawOutlinedEmoji(p, QStringLiteral("🌙"), QPointF(21, 20), 12);
-    drawOutlinedEmoji(p, QStringLiteral("⭐"), QPointF(35, 17), 7);
-    drawOutlinedEmoji(p, QStringLiteral("⭐"), QPointF(38, 31), 5);
-    drawCurtain(p, QRectF(6, 8, 8, 36), QColor(250, 160, 190));
-    drawCurtain(p, QRectF(42, 8, 8, 36), QColor(250, 160, 190));
+    drawOutlinedEmoji(p, QStringLiteral("🌙"), frame.topLeft() + QPointF(8, 9), 11);
+    drawOutlinedEmoji(p, QStringLiteral("⭐"), frame.topLeft() + QPointF(21, 8), 6);
+    drawOutlinedEmoji(p, QStringLiteral("⭐"), frame.topLeft() + QPointF(23, 19), 4.5);
+    drawCurtain(p, QRectF(frame.left() - 5, frame.top() - 2, 7, frame.height() + 5),
+                QColor(250, 160, 190));
+    drawCurtain(p, QRectF(frame.right() - 2, frame.top() - 2, 7, frame.height() + 5),
+                QColor(250, 160, 190));
 }
 
 } // namespace
@@ -174,39 +176,43 @@ void drawHouse(QPainter &p)
     drawEmojiOnGround(p, QStringLiteral("🏡"), 52, 88, 70);
 }
 
-// A living room, told apart from the sofa (word 22) by what only a room has: a window with
-// the day outside and curtains, a television on its low cabinet, a rug and a plant.
+// A living room seen as a room: the sofa against the wall under a window with the day outside,
+// the television on its low cabinet beside it, and the tea table with a teapot and cups on the
+// rug in front. The sofa alone is 沙发 (word 22); here it is one piece among the others.
 void drawLivingRoom(QPainter &p)
 {
-    const qreal floorTop = 66;
+    const qreal floorTop = 64;
     drawWallpaperStripes(p, floorTop, QColor(255, 228, 196));
     drawFloorboards(p, floorTop, QColor(204, 146, 96));
-    drawWindow(p, QRectF(12, 10, 30, 32), QColor(120, 196, 250), QColor(200, 236, 255));
-    drawOutlinedEmoji(p, QStringLiteral("☁️"), QPointF(21, 20), 11);
-    drawCurtain(p, QRectF(6, 7, 8, 40), QColor(120, 190, 120));
-    drawCurtain(p, QRectF(40, 7, 8, 40), QColor(120, 190, 120));
-    drawRug(p, QPointF(48, 87), 40, 9, QColor(206, 84, 84));
+    drawWindow(p, QRectF(14, 6, 30, 24), QColor(120, 196, 250), QColor(200, 236, 255));
+    drawOutlinedEmoji(p, QStringLiteral("☁️"), QPointF(23, 15), 10);
+    drawCurtain(p, QRectF(9, 4, 7, 29), QColor(120, 190, 120));
+    drawCurtain(p, QRectF(42, 4, 7, 29), QColor(120, 190, 120));
+    Furniture::drawSofa(p, QRectF(2, 34, 56, 36), QColor(66, 134, 214), QColor(255, 200, 70));
     const QColor wood(176, 118, 72);
-    drawRoundedBox(p, QRectF(58, 54, 36, 16), 2, wood, 1.2);
+    drawRoundedBox(p, QRectF(64, 54, 33, 15), 2, wood, 1.2);
     p.setPen(QPen(outlineFor(wood), 1.0));
-    p.drawLine(QPointF(76, 56), QPointF(76, 68));
-    drawOutlinedEmoji(p, QStringLiteral("📺"), QPointF(76, 40), 32);
-    drawEmojiOnGround(p, QStringLiteral("🪴"), 13, 78, 24);
-    // A low tea table on the rug, with a cup on it.
-    drawRoundedBox(p, QRectF(36, 82, 3, 8), 1, wood.darker(115), 0.8);
-    drawRoundedBox(p, QRectF(57, 82, 3, 8), 1, wood.darker(115), 0.8);
-    drawRoundedBox(p, QRectF(31, 78, 34, 5), 2, wood, 1.2);
-    drawOutlinedEmoji(p, QStringLiteral("☕"), QPointF(48, 72), 11);
+    p.drawLine(QPointF(80.5, 56), QPointF(80.5, 67));
+    drawOutlinedEmoji(p, QStringLiteral("📺"), QPointF(80.5, 42), 26);
+    drawRug(p, QPointF(50, 87), 44, 10, QColor(206, 84, 84));
+    Furniture::drawTeaTable(p, QRectF(26, 80, 48, 5), 96, wood);
+    drawOutlinedEmoji(p, QStringLiteral("🫖"), QPointF(42, 74.5), 12);
+    drawOutlinedEmoji(p, QStringLiteral("🍵"), QPointF(56, 76.5), 8);
+    drawOutlinedEmoji(p, QStringLiteral("🍵"), QPointF(64, 76.5), 8);
 }
 
-// A bedroom at night: a bed with its pillow and blanket, a window with the moon and stars.
+// A bedroom at night, seen as a room and not only a bed: the bed with its pillow, blanket and a
+// teddy bear, the wardrobe beside it, the window with the moon and stars, and a rug.
 void drawBedroom(QPainter &p)
 {
-    const qreal floorTop = 72;
+    const qreal floorTop = 70;
     drawWallpaperStripes(p, floorTop, QColor(226, 218, 248));
     drawFloorboards(p, floorTop, QColor(196, 140, 96));
-    drawNightWindow(p);
-    drawEmojiOnGround(p, QStringLiteral("🛏️"), 52, 95, 88);
+    drawNightWindow(p, QRectF(12, 8, 28, 24));
+    Furniture::drawWardrobe(p, QRectF(68, 10, 30, 66), QColor(214, 160, 108));
+    drawRug(p, QPointF(40, 91), 34, 6, QColor(120, 150, 220));
+    drawEmojiOnGround(p, QStringLiteral("🛏️"), 36, 86, 64);
+    drawOutlinedEmoji(p, QStringLiteral("🧸"), QPointF(22, 55), 15);
 }
 
 } // namespace WordArt

@@ -8,78 +8,75 @@ namespace WordArt {
 
 namespace {
 
-// --- piggy bank: a glossy pink money pig seen from the side, snout to the left ---
+// --- money jar: a glass jar of coins with a slot in its lid, a coin dropping in ---
 
-const QColor piggyPink(250, 160, 186);
-const QColor piggyDark(232, 118, 152);
-const QColor piggyOutline(190, 80, 120);
-const QPointF piggyCentre(53, 56);
+const QColor glassEdge(120, 170, 200);
+const QColor lidGold(236, 186, 70);
 
-void drawPiggyLegs(QPainter &p)
+QPainterPath jarBody()
 {
-    for (const qreal x : {38.0, 68.0})
-        drawRoundedBox(p, QRectF(x, 68, 9, 16), 3.5, piggyDark, 1.1);
-    for (const qreal x : {28.0, 58.0})
-        drawRoundedBox(p, QRectF(x, 69, 10, 17), 3.5, piggyPink, 1.1);
+    QPainterPath jar(QPointF(30, 34));
+    jar.lineTo(70, 34);
+    jar.cubicTo(QPointF(80, 38), QPointF(82, 46), QPointF(82, 54));
+    jar.lineTo(82, 80);
+    jar.quadTo(QPointF(82, 90), QPointF(72, 90));
+    jar.lineTo(28, 90);
+    jar.quadTo(QPointF(18, 90), QPointF(18, 80));
+    jar.lineTo(18, 54);
+    jar.cubicTo(QPointF(18, 46), QPointF(20, 38), QPointF(30, 34));
+    return jar;
 }
 
-void drawPiggyBody(QPainter &p)
+// Coins heaped in the jar, lying at different tilts, seen through the glass.
+void drawCoinsInJar(QPainter &p)
 {
-    QRadialGradient shine(piggyCentre - QPointF(10, 12), 40);
-    shine.setColorAt(0, QColor(255, 214, 226));
-    shine.setColorAt(1, piggyPink);
-    QPainterPath body;
-    body.addEllipse(piggyCentre, 32, 23);
-    fillOutlined(p, body, shine, piggyOutline, 1.3);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 150));
-    p.drawEllipse(QPointF(46, 41), 9, 3.2);
-}
-
-void drawPiggyFace(QPainter &p)
-{
-    QPainterPath ear(QPointF(32, 38));
-    ear.quadTo(QPointF(24, 25), QPointF(30, 21));
-    ear.quadTo(QPointF(40, 24), QPointF(45, 34));
-    ear.closeSubpath();
-    fillOutlined(p, ear, piggyDark, piggyOutline, 1.1);
-    QPainterPath snout;
-    snout.addEllipse(QPointF(22, 58), 6, 8.5);
-    fillOutlined(p, snout, piggyDark, piggyOutline, 1.1);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(140, 50, 80));
-    p.drawEllipse(QPointF(21.5, 54.5), 1.4, 2.0);
-    p.drawEllipse(QPointF(21.5, 61.5), 1.4, 2.0);
-    p.setBrush(QColor(40, 30, 30));
-    p.drawEllipse(QPointF(34, 48), 2.4, 2.6);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(34.8, 47.2), 0.8, 0.8);
-    p.setBrush(QColor(255, 110, 140, 110));
-    p.drawEllipse(QPointF(36, 59), 4, 2.8);
-}
-
-void drawPiggyTail(QPainter &p)
-{
-    QPainterPath curl(QPointF(84, 52));
-    curl.cubicTo(QPointF(90, 50), QPointF(92, 44), QPointF(88, 42));
-    curl.cubicTo(QPointF(84, 40), QPointF(83, 46), QPointF(88, 47));
-    curl.quadTo(QPointF(92, 47), QPointF(94, 44));
     p.save();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(piggyOutline, 1.8, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(curl);
+    p.setClipPath(jarBody());
+    const struct {
+        QPointF centre;
+        qreal angle;
+    } coins[] = {{{28, 84}, -20}, {{42, 86}, 10}, {{56, 85}, -8}, {{70, 84}, 24}, {{34, 76}, 30},
+                 {{49, 75}, -14}, {{64, 76}, 8},  {{41, 66}, -6}, {{57, 66}, 18}, {{50, 58}, 0}};
+    for (const auto &coin : coins)
+        drawOutlinedEmoji(p, QStringLiteral("🪙"), coin.centre, 17, coin.angle);
     p.restore();
 }
 
-// A gold coin half-way into the slot on the pig's back.
-void drawCoinGoingIn(QPainter &p)
+void drawGlass(QPainter &p)
 {
-    const QPointF slot(58, 34.5);
+    p.save();
+    p.setPen(QPen(glassEdge, 1.4));
+    p.setBrush(QColor(220, 240, 255, 70));
+    p.drawPath(jarBody());
+    p.setPen(QPen(QColor(255, 255, 255, 200), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(24, 52), QPointF(24, 80));
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(76, 56), QPointF(76, 66));
+    p.restore();
+}
+
+// The lid with its slot, and a coin half-way into the slot.
+void drawLidWithCoin(QPainter &p)
+{
+    drawRoundedBox(p, QRectF(27, 26, 46, 10), 3, lidGold, 1.2);
+    p.fillRect(QRectF(29, 30, 42, 1.2), lidGold.darker(115));
+    const QPointF slot(50, 27.5);
     p.save();
     p.setClipRect(QRectF(0, 0, 100, slot.y()));
-    drawOutlinedEmoji(p, QStringLiteral("🪙"), slot - QPointF(0, 8), 22);
+    drawOutlinedEmoji(p, QStringLiteral("🪙"), slot - QPointF(0, 7), 20);
     p.restore();
-    drawRoundedBox(p, QRectF(slot.x() - 9, slot.y() - 1.4, 18, 3), 1.5, QColor(110, 40, 70), 0.8);
+    drawRoundedBox(p, QRectF(slot.x() - 10, slot.y() - 1.4, 20, 3), 1.5, QColor(90, 60, 20), 0.8);
+}
+
+// One more coin falling towards the slot, with two strokes that show it drop.
+void drawFallingCoin(QPainter &p)
+{
+    drawOutlinedEmoji(p, QStringLiteral("🪙"), QPointF(72, 10), 14, 20);
+    p.save();
+    p.setPen(QPen(QColor(200, 150, 40), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(82, 2), QPointF(80, 6));
+    p.drawLine(QPointF(85, 6), QPointF(83, 10));
+    p.restore();
 }
 
 // --- doll: a rag doll sitting with its legs out, button eyes and woollen plaits ---
@@ -199,16 +196,15 @@ void drawDollFace(QPainter &p)
 
 } // namespace
 
-// A pink piggy bank with a coin dropping into the slot on its back and another on the ground.
-void drawPiggyBank(QPainter &p)
+// A money jar: a glass jar heaped with coins, a coin going into the slot in its lid and another
+// falling after it. A piggy bank would be named 小猪 first; a jar of coins is 钱罐.
+void drawMoneyJar(QPainter &p)
 {
-    drawGroundShadow(p, QPointF(52, 86), 66);
-    drawPiggyLegs(p);
-    drawPiggyTail(p);
-    drawPiggyBody(p);
-    drawPiggyFace(p);
-    drawCoinGoingIn(p);
-    drawOutlinedEmoji(p, QStringLiteral("🪙"), QPointF(86, 84), 13);
+    drawGroundShadow(p, QPointF(50, 90), 70);
+    drawCoinsInJar(p);
+    drawGlass(p);
+    drawLidWithCoin(p);
+    drawFallingCoin(p);
 }
 
 // A rag doll sitting up: button eyes, woollen plaits with bows, a spotted dress, striped legs.

@@ -6,8 +6,10 @@
 #
 # Speech (words.txt, speech.txt) is spoken by espeak-ng reading pinyin with tone numbers in
 # the game's own teaching voice (teacher-voice beside this script); effects and jingles are
-# synthesised with sox. All speech and the jingles are set to one loudness, measured by
-# sound-meter (meter/, compiled here) as the RMS of the voiced 10 ms frames. Every run gives
+# synthesised with sox. Every phrase of speech and every jingle is set to one loudness,
+# measured by sound-meter (meter/, compiled here) as the RMS of the voiced 10 ms frames; the
+# meter also decides how fast the neutral syllables are spoken and which opening glides are
+# softened (see README.md). Every run gives
 # byte-identical files: sox runs with -R (fixed seeds for the noise and pluck generators) and
 # -D (no dither when reducing to 8 bits), and nothing depends on the time.
 #
@@ -132,8 +134,19 @@ VOICE = "teacher-voice"  # the voice file beside this script (loaded from here b
 RATE = 22050          # espeak-ng's output rate; everything is assembled at this rate
 LEVEL_DB = -18.0      # every phrase and jingle: RMS over its voiced (jingle: audible) frames
 PEAK_DB = -1.0        # and no sample above this
-FADE_IN = int(0.003 * RATE)    # each phrase rises over 3 ms from silence ...
-FADE_OUT = int(0.018 * RATE)   # ... and fades out over 18 ms, so nothing clicks
+FADE_IN = int(0.003 * RATE)    # each phrase rises over 3 ms from silence
+SILENT = 128          # a 16-bit sample below this is silence in the finished 8-bit file
+SILENCE_RUN = int(0.010 * RATE)  # silence this long, or the end of a phrase: the voice stopped
+FADE_OUT = int(0.030 * RATE)     # and fades out over this much before it, so nothing ticks,
+FADE_DEPTH_DB = 45.0             # by this much, at an even rate in decibels
+NEUTRAL_SHARE = 0.55  # a neutral syllable lasts at most this share of the full one before it
+NEUTRAL_VOLUME = "70%"  # and is spoken lighter
+NEUTRAL_RATES = range(100, 260, 10)  # its speaking rate, percent of the phrase's, tried in turn
+NEUTRAL_RATE = 180    # the rate when the meter cannot tell the phrase's syllables apart
+SCOOP_RISE = 4.0      # semitones an opening glide rises into a falling tone before it is softened
+SCOOP_LONGEST = 0.15  # seconds; a longer rise is a rising tone, not a consonant's glide
+SCOOP_START_DB = -10.0  # the softened glide starts this much below its tone and swells to it
+SCOOP_EASE = int(0.010 * RATE)  # and the sound eases down to that over this much before it
 METER = os.path.join(work, "sound-meter")
 MIN_PAUSE = 0.12      # a pause unit shorter than this means the text is too long
 MAX_PAUSE = 1.6       # a pause unit longer than this means the text is too short
@@ -228,10 +241,67 @@ def parse_words(path):
     return sections
 
 
-def speak(text, speed, out):
+def speak(text, speed, out, neutral_rate=100):
+    """Speaks pinyin into out, its neutral syllables (tone 5) lighter and at neutral_rate
+    percent of the speed (SSML prosody, which eSpeak NG applies to one syllable)."""
+    marked = " ".join(
+        f'<prosody rate="{neutral_rate}%" volume="{NEUTRAL_VOLUME}">{s}</prosody>'
+        if s.endswith("5") else s for s in text.split())
     # espeak-ng takes a voice file by a short name, so it runs in the voice file's folder.
-    subprocess.run(["espeak-ng", "--load", "-v", VOICE, "-s", str(speed), "-w", out, text],
-                   check=True, cwd=here)
+    subprocess.run(["espeak-ng", "--load", "-v", VOICE, "-m", "-s", str(speed), "-w", out,
+                    marked], check=True, cwd=here)
+
+
+def meter(command, samples):
+    """The lines sound-meter prints for samples (see meter/main.cpp)."""
+    tmp = os.path.join(work, "measure.wav")
+    write_mono16(tmp, samples)
+    return subprocess.run([METER, command, tmp], check=True, capture_output=True,
+                          text=True).stdout.splitlines()
+
+
+def neutral_shares(text, samples):
+    """How long each neutral syllable of text lasts beside the last full syllable before it, as
+    the meter splits samples into syllables once the finished file has turned their quietest
+    stretches into silence; None when it finds another number of syllables."""
+    tones = [s[-1] for s in text.split()]
+    heard = array.array("h", (s if abs(s) >= SILENT else 0 for s in samples))
+    lengths = [int(line.split()[2]) for line in meter("syllables", heard)[1:]]
+    if len(lengths) != len(tones):
+        return None
+    shares, full = [], None
+    for tone, length in zip(tones, lengths):
+        if tone != "5":
+            full = length
+        elif full:
+            shares.append(length / full)
+    return shares
+
+
+def speak_part(text, speed, tmp, what):
+    """Speaks one part of a say line and finishes it (finish_part). A neutral syllable is short
+    and light: its rate is the slowest of NEUTRAL_RATES at which every neutral syllable lasts at
+    most NEUTRAL_SHARE of the full syllable before it, as the finished part is heard (eSpeak NG
+    draws out the last syllable of an utterance, neutral or not), or NEUTRAL_RATE when the meter
+    cannot tell the syllables apart. Returns the part and a note of what was done."""
+    if not any(s.endswith("5") for s in text.split()):
+        return finish_part(text, speed, tmp, what, 100)
+    for rate in NEUTRAL_RATES:
+        part, note = finish_part(text, speed, tmp, what, rate)
+        shares = neutral_shares(text, part)
+        if shares is not None and max(shares, default=0) <= NEUTRAL_SHARE:
+            return part, note + [f"neutral at {rate} %, {max(shares, default=0):.2f} as long"]
+    part, note = finish_part(text, speed, tmp, what, NEUTRAL_RATE)
+    return part, note + [f"neutral at {NEUTRAL_RATE} %, syllables not told apart"]
+
+
+def finish_part(text, speed, tmp, what, neutral_rate):
+    """Speaks a part, cuts it from its silence, softens its opening glide, sets it to the speech
+    level and fades it out before every silence. Returns it and a note of the glide."""
+    speak(text, speed, tmp, neutral_rate)
+    part, glide = soften_scoop(trim(read_mono16(tmp)))
+    note = [f"opening glide softened over {glide * 1000 / RATE:.0f} ms"] if glide else []
+    return fade_into_silences(set_level(part, what, lambda m: m[0])), note
 
 
 def read_mono16(path):
@@ -256,19 +326,16 @@ def write_mono16(path, samples):
 
 
 def trim(samples, threshold=120, before=int(0.003 * RATE)):
-    """Cuts the silence espeak-ng puts around an utterance and fades its ends. It starts a
-    short margin before it is first heard, 24 dB below its peak (a faint murmur before a
-    consonant would only delay it), and it ends with its last sound, which espeak-ng often
-    stops abruptly: the fade-out covers that sound's last 18 ms."""
+    """Cuts the silence espeak-ng puts around an utterance and fades it in. It starts a short
+    margin before it is first heard, 24 dB below its peak (a faint murmur before a consonant
+    would only delay it), and it ends with its last sound, which espeak-ng often stops
+    abruptly (fade_into_silences fades it out)."""
     heard = max(abs(s) for s in samples) * 10 ** (-24 / 20)
     first = next(i for i, s in enumerate(samples) if abs(s) > heard)
     last = len(samples) - 1 - next(i for i, s in enumerate(reversed(samples)) if abs(s) > threshold)
     part = samples[max(0, first - before):last + 1]
-    n = len(part)
-    for i in range(min(FADE_IN, n)):
+    for i in range(min(FADE_IN, len(part))):
         part[i] = int(round(part[i] * raised_cosine(i / FADE_IN)))
-    for i in range(min(FADE_OUT, n)):
-        part[n - 1 - i] = int(round(part[n - 1 - i] * raised_cosine(i / FADE_OUT)))
     return part
 
 
@@ -276,26 +343,69 @@ def raised_cosine(x):
     return 0.5 - 0.5 * math.cos(math.pi * x)
 
 
+def fade_into_silences(samples):
+    """espeak-ng stops the voice dead at the end of an utterance and where a consonant's
+    closure begins, and the finished file turns the quiet there into exact silence: that
+    ticks. The voice fades out over FADE_OUT before the end and before every silence of
+    SILENCE_RUN or more, dying away at an even rate in decibels as a struck string does: in
+    the last millisecond before it turns silent in 8 bits, the voice is then at most a few
+    decibels above the file's quietest step, however loud it was (a fade that ends in a
+    gentle curve, such as a raised cosine, drops by far more in that millisecond)."""
+    n, i = len(samples), 0
+    while i <= n:
+        if i < n and abs(samples[i]) >= SILENT:
+            i += 1
+            continue
+        end = i
+        while end < n and abs(samples[end]) < SILENT:
+            end += 1
+        if i and (end - i >= SILENCE_RUN or end == n):
+            for k in range(1, min(FADE_OUT, i) + 1):
+                gain = 10 ** (-FADE_DEPTH_DB * (1 - k / FADE_OUT) / 20)
+                samples[i - k] = int(round(samples[i - k] * gain))
+        i = end + 1
+    return samples
+
+
+def soften_scoop(samples):
+    """An opening voiced consonant or glide (l, w, m, ...) into a falling tone makes espeak-ng
+    glide up into the tone from far below, a scoop that blurs a 3rd tone. When the first voiced
+    stretch rises SCOOP_RISE semitones or more to its first peak within SCOOP_LONGEST and then
+    falls, that glide is softened: the sound eases down to SCOOP_START_DB over SCOOP_EASE
+    before it (a fricative may lead into it) and swells back to full level at the peak, so
+    that it is heard as the consonant's murmur rather than as a rise. Returns the samples and
+    the glide's length in samples (0 when there is none)."""
+    runs = meter("pitch", samples)[1:]
+    if not runs:
+        return samples, 0
+    start = int(float(runs[0].split()[0]) * RATE)
+    f0 = [float(v) for v in runs[0].split("[")[1].split("]")[0].split()]
+    peak = next((i for i in range(1, len(f0)) if f0[i] < f0[i - 1]), len(f0)) - 1
+    glide = peak * RATE // 100
+    rises = 12 * math.log2(f0[peak] / f0[0]) >= SCOOP_RISE
+    falls = 12 * math.log2(f0[peak] / min(f0[peak:])) >= 2
+    if not rises or not falls or glide > SCOOP_LONGEST * RATE:
+        return samples, 0
+    for i in range(max(0, start - SCOOP_EASE), start + glide):
+        eased = (start - i) / SCOOP_EASE if i < start else (i - start) / glide
+        samples[i] = int(round(samples[i] * 10 ** (SCOOP_START_DB * (1 - eased) / 20)))
+    return samples, glide
+
+
 def measure(samples):
     """The voiced and the audible level and the peak of samples, in dBFS (see meter/)."""
-    tmp = os.path.join(work, "measure.wav")
-    write_mono16(tmp, samples)
-    out = subprocess.run([METER, "level", tmp], check=True, capture_output=True, text=True)
-    return [float(v) for v in out.stdout.split()]
+    return [float(v) for v in meter("level", samples)[0].split()]
 
 
-def set_level(clips, what, level_of):
-    """Scales clips (arrays of samples) by one factor so that level_of(measure(all of them))
-    is LEVEL_DB, and checks the peak."""
-    joined = array.array("h")
-    for c in clips:
-        joined += c
-    gain = 10 ** ((LEVEL_DB - level_of(measure(joined))) / 20)
-    peak = max(abs(s) for s in joined) * gain / 32767
+def set_level(clip, what, level_of):
+    """Scales clip (an array of samples) so that level_of(measure(clip)) is LEVEL_DB, and
+    checks the peak."""
+    gain = 10 ** ((LEVEL_DB - level_of(measure(clip))) / 20)
+    peak = max(abs(s) for s in clip) * gain / 32767
     if 20 * math.log10(peak) > PEAK_DB:
         raise ManifestError(f"{what}: at {LEVEL_DB} dBFS its peaks reach "
                             f"{20 * math.log10(peak):.1f} dBFS")
-    return [array.array("h", (int(round(s * gain)) for s in c)) for c in clips]
+    return array.array("h", (int(round(s * gain)) for s in clip))
 
 
 def silence(seconds):
@@ -306,16 +416,18 @@ def build(sec):
     sid = sec["id"]
     if sec["length"] is None or sec["speed"] is None:
         raise ManifestError(f"sound {sid}: length and speed are required")
-    # Speak every part, then bring each say line (its parts together) to the speech level.
-    spoken = []
+    # Speak every part and bring each to the speech level on its own, so that the phrases of a
+    # line sound equally loud.
+    spoken, notes = [], []
     for kind, *rest in sec["items"]:
         if kind == "say":
             parts = []
             for n, text in enumerate(rest[0]):
                 tmp = os.path.join(work, f"say_{sid}_{len(spoken)}_{n}.wav")
-                speak(text, sec["speed"], tmp)
-                parts.append(trim(read_mono16(tmp)))
-            spoken.append(set_level(parts, f"sound {sid}, '{rest[1]}'", lambda m: m[0]))
+                part, note = speak_part(text, sec["speed"], tmp, f"sound {sid}, '{text}'")
+                parts.append(part)
+                notes += [f"'{text}': {', '.join(note)}"] if note else []
+            spoken.append(parts)
 
     total = int(round(sec["length"] * RATE))
     fixed = len(silence(sec["tail"]))
@@ -323,7 +435,7 @@ def build(sec):
     for kind, *rest in sec["items"]:
         if kind == "play":
             clip = read_mono16(os.path.join(work, "clips", rest[0] + ".wav"))
-            clips[rest[0]] = set_level([clip], f"jingle {rest[0]}", lambda m: m[1])[0]
+            clips[rest[0]] = set_level(clip, f"jingle {rest[0]}", lambda m: m[1])
             fixed += len(clips[rest[0]])
     speech = sum(len(p) for parts in spoken for p in parts)
     breaths = sum(len(parts) - 1 for parts in spoken) * len(silence(sec["breath"]))
@@ -375,6 +487,8 @@ def build(sec):
     said_at = " ".join(f"{t:.2f}" for t in starts)
     print(f"{sid}: {sec['length']:5.2f} s, speech {speech / RATE:5.2f} s, {pause_text}, "
           f"says at {said_at} s")
+    for note in notes:
+        print(f"     {note}")
 
 
 def phonemes(sec):

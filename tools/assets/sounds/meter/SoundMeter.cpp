@@ -15,6 +15,7 @@ namespace {
 constexpr double VoicedFloorDb = -40, ActiveFloorDb = -45, HeardDb = -40;
 constexpr double MinCorrelation = 0.6, LowestF0 = 70, HighestF0 = 500, BrightestVoice = 2000;
 constexpr int MinRunFrames = 5;
+constexpr double SyllableProminenceDb = 10, PhrasePause = 0.15;
 
 uint32_t le(const std::vector<unsigned char> &bytes, size_t at, int size)
 {
@@ -50,6 +51,21 @@ double correlation(const std::vector<double> &x, size_t at, size_t n, size_t lag
 double semitones(double from, double to)
 {
     return 12 * std::log2(to / from);
+}
+
+// How far the frame at stands above the lowest dips that part it from louder frames on either
+// side, the higher of the two; beyond the ends of the frames lies silence. Zero unless it is
+// the first of its loudest frames.
+double prominenceDb(const std::vector<double> &db, size_t at)
+{
+    const double silence = -std::numeric_limits<double>::infinity();
+    double left = db[at], right = db[at];
+    size_t i = at, j = at + 1;
+    for (; i > 0 && db[i - 1] < db[at]; --i)
+        left = std::min(left, db[i - 1]);
+    for (; j < db.size() && db[j] <= db[at]; ++j)
+        right = std::min(right, db[j]);
+    return db[at] - std::max(i == 0 ? silence : left, j == db.size() ? silence : right);
 }
 
 } // namespace
@@ -180,6 +196,50 @@ double worstEdgeDb(const Sound &sound)
     return toDb(worst);
 }
 
+double worstStepIntoSilenceDb(const Sound &sound)
+{
+    const std::vector<double> &x = sound.samples;
+    const int ms = std::max(1, sound.sampleRate / 1000), shortestSilence = 10 * ms;
+    double worst = 0;
+    int zeros = 0;
+    for (int i = 0; i < int(x.size()); ++i) {
+        zeros = x[i] == 0 ? zeros + 1 : 0;
+        const int cut = i + 1 - zeros;
+        if (zeros != shortestSilence || cut == 0)
+            continue;
+        double sum = 0;
+        for (int k = std::max(0, cut - ms); k < cut; ++k)
+            sum += x[k] * x[k];
+        worst = std::max(worst, std::sqrt(sum / ms));
+    }
+    return toDb(worst);
+}
+
+std::vector<std::pair<int, int>> syllables(const std::vector<Frame> &frames)
+{
+    std::vector<double> db;
+    for (const Frame &f : frames)
+        db.push_back(toDb(f.rms));
+    std::vector<size_t> peaks;
+    for (size_t i = 0; i < db.size(); ++i)
+        if (frames[i].f0 > 0 && prominenceDb(db, i) >= SyllableProminenceDb)
+            peaks.push_back(i);
+    const auto active = [&](double level) { return level > ActiveFloorDb; };
+    const auto first = std::find_if(db.begin(), db.end(), active);
+    const auto last = std::find_if(db.rbegin(), db.rend(), active);
+    if (peaks.empty() || first == db.end())
+        return {};
+    std::vector<int> borders = {int(first - db.begin())};
+    for (size_t k = 1; k < peaks.size(); ++k)
+        borders.push_back(
+            int(std::min_element(db.begin() + peaks[k - 1], db.begin() + peaks[k]) - db.begin()));
+    borders.push_back(int(db.rend() - last));
+    std::vector<std::pair<int, int>> spans;
+    for (size_t k = 1; k < borders.size(); ++k)
+        spans.push_back({borders[k - 1], borders[k]});
+    return spans;
+}
+
 std::vector<std::pair<int, int>> audibleParts(const Sound &sound, double minGap)
 {
     const std::vector<double> &x = sound.samples;
@@ -205,6 +265,14 @@ Sound slice(const Sound &sound, int begin, int end)
 {
     return {sound.sampleRate,
             std::vector<double>(sound.samples.begin() + begin, sound.samples.begin() + end)};
+}
+
+std::vector<double> phraseLevelsDb(const Sound &sound)
+{
+    std::vector<double> levels;
+    for (const auto &[begin, end] : audibleParts(sound, PhrasePause))
+        levels.push_back(voicedLevelDb(analyse(slice(sound, begin, end))));
+    return levels;
 }
 
 std::vector<VoicedRun> voicedRuns(const std::vector<Frame> &frames)

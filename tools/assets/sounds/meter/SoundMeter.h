@@ -50,6 +50,18 @@ double onsetSeconds(const Sound &sound);
 // silences are left out: a plosive after its closure starts abruptly in natural speech.
 double worstEdgeDb(const Sound &sound);
 
+// The loudest step into digital silence, in dBFS: the RMS of the last millisecond before every
+// run of at least 10 ms of zero samples, inside phrases too (the closure before a consonant).
+// A voice cut off there ticks; faded out, that millisecond is at the quietest level the file
+// can hold. Shorter runs of zeros are the flat troughs of a quiet voice in 8 bits.
+double worstStepIntoSilenceDb(const Sound &sound);
+
+// The syllables of one utterance, each as [first frame, end frame): one for each voiced peak of
+// loudness that stands at least 10 dB above the dips on both sides, before any louder one, with
+// the border at the quietest frame between two peaks (so a consonant's closure goes with the
+// syllable it opens), from the first to the last frame louder than -45 dBFS.
+std::vector<std::pair<int, int>> syllables(const std::vector<Frame> &frames);
+
 // A stretch of at least 50 ms of voiced frames (about one syllable between consonants),
 // with its pitch track smoothed by a 3-frame median and its frame range.
 struct VoicedRun {
@@ -66,5 +78,9 @@ std::vector<VoicedRun> voicedRuns(const std::vector<Frame> &frames);
 // [first sample, end sample).
 std::vector<std::pair<int, int>> audibleParts(const Sound &sound, double minGap);
 Sound slice(const Sound &sound, int begin, int end);
+
+// The level of each phrase, the speech between pauses (digital silence) of at least 150 ms, as
+// voicedLevelDb measures it; -inf for a part with no voiced frame.
+std::vector<double> phraseLevelsDb(const Sound &sound);
 
 } // namespace soundmeter

@@ -1,12 +1,15 @@
 // sound-meter: prints what SoundMeter measures in WAVE files.
 //
 //   sound-meter level FILE          "VOICED ACTIVE PEAK" in dBFS (used by generate.sh)
-//   sound-meter report FILE...      one line per file: levels, onset, worst edge, pitch range
+//   sound-meter report FILE...      one line per file: levels, onset, worst edge and step into
+//                                   silence, the spread of its phrases' levels, pitch range
 //   sound-meter pitch FILE...       the voiced runs of each file with their pitch movement
+//   sound-meter syllables FILE...   the syllables of each file with their lengths and levels
 
 #include "SoundMeter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -22,6 +25,17 @@ double percentile(std::vector<double> values, double p)
     return values[size_t(p * (values.size() - 1))];
 }
 
+// The difference between the loudest and the quietest phrase that has a voiced frame.
+double phraseSpreadDb(const Sound &sound)
+{
+    std::vector<double> levels;
+    for (double level : phraseLevelsDb(sound))
+        if (std::isfinite(level))
+            levels.push_back(level);
+    const auto [low, high] = std::minmax_element(levels.begin(), levels.end());
+    return levels.empty() ? 0 : *high - *low;
+}
+
 void report(const std::string &path, const Sound &sound)
 {
     const std::vector<Frame> frames = analyse(sound);
@@ -30,11 +44,23 @@ void report(const std::string &path, const Sound &sound)
         if (f.f0 > 0)
             f0.push_back(f.f0);
     std::printf("%-28s %6.2f s  voiced %6.1f  active %6.1f  peak %5.1f dBFS  onset %5.1f ms  "
-                "edge %6.1f dBFS  f0 %3.0f-%3.0f Hz (10-90 %%)\n",
+                "edge %6.1f  step %6.1f dBFS  phrases within %4.1f dB  f0 %3.0f-%3.0f Hz "
+                "(10-90 %%)\n",
                 path.c_str(), double(sound.samples.size()) / sound.sampleRate,
                 voicedLevelDb(frames), activeLevelDb(frames), peakDb(sound),
-                1000 * onsetSeconds(sound), worstEdgeDb(sound), percentile(f0, 0.1),
-                percentile(f0, 0.9));
+                1000 * onsetSeconds(sound), worstEdgeDb(sound), worstStepIntoSilenceDb(sound),
+                phraseSpreadDb(sound), percentile(f0, 0.1), percentile(f0, 0.9));
+}
+
+void listSyllables(const std::string &path, const Sound &sound)
+{
+    const std::vector<Frame> frames = analyse(sound);
+    std::printf("%s\n", path.c_str());
+    for (const auto &[begin, end] : syllables(frames)) {
+        const std::vector<Frame> part(frames.begin() + begin, frames.begin() + end);
+        std::printf("  %5.2f s  %4d ms  voiced %6.1f dBFS\n", begin / 100.0, 10 * (end - begin),
+                    voicedLevelDb(part));
+    }
 }
 
 void pitch(const std::string &path, const Sound &sound)
@@ -55,8 +81,8 @@ void pitch(const std::string &path, const Sound &sound)
 int main(int argc, char **argv)
 {
     const std::string command = argc > 2 ? argv[1] : "";
-    if (command != "level" && command != "report" && command != "pitch") {
-        std::fprintf(stderr, "usage: sound-meter level|report|pitch FILE...\n");
+    if (command != "level" && command != "report" && command != "pitch" && command != "syllables") {
+        std::fprintf(stderr, "usage: sound-meter level|report|pitch|syllables FILE...\n");
         return 2;
     }
     for (int i = 2; i < argc; ++i) {
@@ -70,7 +96,9 @@ int main(int argc, char **argv)
             std::printf("%.3f %.3f %.3f\n", voicedLevelDb(frames), activeLevelDb(frames),
                         peakDb(*sound));
         } else {
-            (command == "report" ? report : pitch)(argv[i], *sound);
+            (command == "report"  ? report
+             : command == "pitch" ? pitch
+                                  : listSyllables)(argv[i], *sound);
         }
     }
     return 0;
