@@ -241,7 +241,7 @@ Try &apos;%2 --help&apos; for more information.</source>
     </message>
     <message>
         <source>known since %1</source>
-        <translation>已掌握（%1 起）</translation>
+        <translation>已掌握 %1</translation>
     </message>
     <message>
         <source>met</source>
@@ -256,8 +256,8 @@ Try &apos;%2 --help&apos; for more information.</source>
         <translation>未测试</translation>
     </message>
     <message>
-        <source>%1 right, %2 wrong</source>
-        <translation>答对 %1 次，答错 %2 次</translation>
+        <source>right %1, wrong %2</source>
+        <translation>答对%1次 答错%2次</translation>
     </message>
     <message>
         <source>The record started afresh on %1: the earlier file could not be read and is kept as %2.</source>

@@ -89,7 +89,7 @@ QString RecordReport::answersText(const std::vector<WordDay> &days)
     }
     if (right + wrong == 0)
         return tr("not asked yet");
-    return tr("%1 right, %2 wrong").arg(right).arg(wrong);
+    return tr("right %1, wrong %2").arg(right).arg(wrong);
 }
 
 QString RecordReport::restartText(const SavedRecord &record)

@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -21,7 +22,7 @@ ParentsCorner::ParentsCorner(const Content &content, QWidget *mainWindow)
 {
     speakToParents();
     setWindowTitle(tr("Parents' corner"));
-    resize(860, 640);
+    resize(QSize(960, 640).boundedTo(mainWindow->screen()->availableSize()));
     restart_->setObjectName(QStringLiteral("restart"));
     restart_->setWordWrap(true);
     auto *pages = new QTabWidget(this);

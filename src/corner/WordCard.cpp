@@ -15,6 +15,8 @@ namespace {
 constexpr int PictureSide = 56;
 constexpr int PictureScale = 2;
 constexpr int CharacterPixels = 22;
+// The pinyin, the state and the answers, small enough for a phrase a line.
+constexpr int DetailPixels = 11;
 
 QColor stateColour(WordState state)
 {
@@ -46,7 +48,7 @@ WordCard::WordCard(const Content &content, int word, QWidget *parent)
     setObjectName(QStringLiteral("wordCard%1").arg(word));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
-    setFixedWidth(92);
+    setFixedWidth(100);
     QPixmap picture =
         QPixmap::fromImage(Resources::bitmap(Bitmap::wordPicture(word), PictureScale)
                                .scaled(PictureSide * PictureScale, PictureSide * PictureScale,
@@ -60,12 +62,18 @@ WordCard::WordCard(const Content &content, int word, QWidget *parent)
     bold.setBold(true);
     characters->setFont(bold);
 
+    QLabel *pinyin = centredLabel(content.pinyin(word), this);
+    QFont small = pinyin->font();
+    small.setPixelSize(DetailPixels);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(1);
-    for (QLabel *part :
-         {pictureLabel, characters, centredLabel(content.pinyin(word), this), stateText_, answers_})
-        layout->addWidget(part);
+    layout->addWidget(pictureLabel);
+    layout->addWidget(characters);
+    for (QLabel *detail : {pinyin, stateText_, answers_}) {
+        detail->setFont(small);
+        layout->addWidget(detail);
+    }
     layout->addStretch();
 }
 

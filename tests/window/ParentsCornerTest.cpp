@@ -280,7 +280,7 @@ TEST_F(ParentsCornerTest, aGameReportsItsWordsMetAndTheSameGameNextDayKnown)
     QStringList lines = report();
     for (int word = 0; word < 4; ++word)
         EXPECT_EQ(wordLine(lines, word), QStringList({content().word(word), content().pinyin(word),
-                                                      "met", "1", "1 right, 0 wrong"}));
+                                                      "met", "1", "right 1, wrong 0"}));
     EXPECT_EQ(wordLine(lines, 4).value(2), "not yet");
 
     platform.clock = platform.clock.addDays(1);
@@ -289,7 +289,7 @@ TEST_F(ParentsCornerTest, aGameReportsItsWordsMetAndTheSameGameNextDayKnown)
     for (int word = 0; word < 4; ++word)
         EXPECT_EQ(wordLine(lines, word),
                   QStringList({content().word(word), content().pinyin(word),
-                               "known since 2026-05-05", "2", "2 right, 0 wrong"}));
+                               "known since 2026-05-05", "2", "right 2, wrong 0"}));
     EXPECT_TRUE(lines.contains("2026-05-05\t0\t4\t1")) << lines.join(u'\n').toStdString();
 }
 
