@@ -34,8 +34,3 @@ QString ParentLanguage::translate(const char *context, const char *source)
     const QString translated = translator().translate(context, source);
     return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
-
-bool ParentLanguage::isChinese()
-{
-    return !translator().isEmpty();
-}

@@ -15,7 +15,5 @@ void load();
 void install();
 // source in the parent's language, also before an application exists.
 QString translate(const char *context, const char *source);
-// Whether the parent reads Chinese.
-bool isChinese();
 
 } // namespace ParentLanguage

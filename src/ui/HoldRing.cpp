@@ -13,14 +13,15 @@ const QColor RingColour(236, 124, 38);
 
 } // namespace
 
-HoldRing::HoldRing(QWidget *button, QWidget *parent) : QWidget(parent), button_(button)
+// The timer is a child, so that whoever quickens the window's timers finds it.
+HoldRing::HoldRing(QWidget *button, QWidget *parent)
+    : QWidget(parent), button_(button), timer_(new QTimer(this))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
-    timer_.setObjectName(QStringLiteral("helpHoldTimer"));
-    timer_.setParent(this);
-    timer_.setInterval(TickMilliseconds);
-    connect(&timer_, &QTimer::timeout, this, &HoldRing::onTick);
+    timer_->setObjectName(QStringLiteral("helpHoldTimer"));
+    timer_->setInterval(TickMilliseconds);
+    connect(timer_, &QTimer::timeout, this, &HoldRing::onTick);
     button_->installEventFilter(this);
 }
 
@@ -39,7 +40,7 @@ bool HoldRing::eventFilter(QObject *, QEvent *event)
         swallowRelease_ = false;
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             ticks_ = 0;
-            timer_.start();
+            timer_->start();
         }
         break;
     case QEvent::MouseMove:
@@ -76,7 +77,7 @@ void HoldRing::onTick()
 
 void HoldRing::letGo()
 {
-    timer_.stop();
+    timer_->stop();
     ticks_ = 0;
     hide();
 }

@@ -35,7 +35,7 @@ private:
     void letGo();
 
     QWidget *button_;
-    QTimer timer_;
+    QTimer *timer_;
     int ticks_ = 0;
     bool swallowRelease_ = false;
 };

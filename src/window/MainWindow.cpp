@@ -47,7 +47,7 @@ MainWindow::MainWindow(Platform &platform, const Content &content, QWidget *pare
       recordFile_(platform.recordFolder(), content.words()),
       saved_(recordFile_.load(platform.now())), screen_(new Screen(this)),
       spinTimer_(gameTimer(this, "spinTimer", 1000)), walkTimer_(gameTimer(this, "walkTimer", 200)),
-      whirlTimer_(gameTimer(this, "whirlTimer", 100)),
+      whirlTimer_(gameTimer(this, "whirlTimer", 100)), settingsSaveTimer_(new QTimer(this)),
       game_(record_, saved_.learning, content, *screen_, *this, platform)
 {
     if (!recordFile_.problem().isEmpty())
@@ -63,6 +63,10 @@ MainWindow::MainWindow(Platform &platform, const Content &content, QWidget *pare
         setWindowState(windowState() | Qt::WindowFullScreen);
     platform.sound().setVolume(saved_.settings.gain());
     wireInput();
+    settingsSaveTimer_->setObjectName(QStringLiteral("settingsSaveTimer"));
+    settingsSaveTimer_->setSingleShot(true);
+    settingsSaveTimer_->setInterval(1000);
+    connect(settingsSaveTimer_, &QTimer::timeout, this, &MainWindow::save);
     game_.setSaveLearning([this] { save(); });
     record_.level = saved_.settings.levelToStartAt(saved_.learning);
     game_.start();
@@ -166,7 +170,7 @@ void MainWindow::changeSettings(const ParentSettings &settings)
 {
     saved_.settings = settings;
     platform_.sound().setVolume(settings.gain());
-    save();
+    settingsSaveTimer_->start();
 }
 
 void MainWindow::forgetLearning()
@@ -210,6 +214,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
     for (QWidget *dialog : std::initializer_list<QWidget *>{help_, gate_, corner_}) {
         if (dialog)
             dialog->close();
+    }
+    if (settingsSaveTimer_->isActive()) {
+        settingsSaveTimer_->stop();
+        save();
     }
     game_.shutDown();
     event->accept();

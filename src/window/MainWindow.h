@@ -66,6 +66,9 @@ private:
     QTimer *spinTimer_;
     QTimer *walkTimer_;
     QTimer *whirlTimer_;
+    // Saves the settings a moment after their last change, so that a volume slider dragged
+    // across its range writes the record once.
+    QTimer *settingsSaveTimer_;
     Game game_;
     QPointer<HelpWindow> help_;
     QPointer<ParentsGate> gate_;

@@ -247,7 +247,7 @@ TEST_F(ParentsCornerTest, showsTheRecordAndChangesTheSettingsFromTheKeyboard)
     ASSERT_EQ(QApplication::focusWidget(), volume);
     QTest::keyClick(volume, Qt::Key_PageDown);
     EXPECT_DOUBLE_EQ(platform.output.volume, 0.9);
-    EXPECT_EQ(savedRecord().settings.volume, 90);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return savedRecord().settings.volume == 90; }));
 
     auto askToForget = [corner]() -> QMessageBox * {
         corner->findChild<QPushButton *>(QStringLiteral("forgetRecord"))->click();
