@@ -1,8 +1,5 @@
 #include "SdlSoundOutput.h"
 #include "ToneWave.h"
-#include "WaveDecoding.h"
-
-#include <SDL_audio.h>
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -162,30 +159,35 @@ TEST(SdlSoundOutput, withoutADeviceEverySoundEndsAtOnce)
 constexpr int Rate = 22050;
 
 // The output on SDL's disk driver writing into a pipe that the test reads, or leaves unread:
-// the device takes samples only as fast as the test reads them.
+// the device opens only once the test listens, and takes samples only as fast as it reads.
 class SdlSoundOutputOnAPipe : public ::testing::Test {
 protected:
     SdlSoundOutputOnAPipe()
     {
         // The audio thread's write fails rather than ends the test once the pipe is closed.
         std::signal(SIGPIPE, SIG_IGN);
-        const QByteArray pipe = folder_.filePath(QStringLiteral("device")).toLocal8Bit();
-        EXPECT_EQ(mkfifo(pipe.constData(), 0600), 0);
-        reader_ = open(pipe.constData(), O_RDONLY | O_NONBLOCK);
-        EXPECT_GE(reader_, 0);
+        EXPECT_EQ(mkfifo(pipe_.constData(), 0600), 0);
         qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", pipe);
+        qputenv("SDL_DISKAUDIOFILE", pipe_);
         qputenv("SDL_DISKAUDIODELAY", "0");
         output = std::make_unique<SdlSoundOutput>();
     }
     // The pipe closes first, so that the device ends at once.
     ~SdlSoundOutputOnAPipe() override
     {
+        if (reader_ < 0)
+            listen();
         close(reader_);
         output.reset();
         qputenv("SDL_AUDIODRIVER", "dummy");
         qunsetenv("SDL_DISKAUDIOFILE");
         qunsetenv("SDL_DISKAUDIODELAY");
+    }
+
+    void listen()
+    {
+        reader_ = open(pipe_.constData(), O_RDONLY | O_NONBLOCK);
+        EXPECT_GE(reader_, 0);
     }
 
     // Runs the event loop until done() holds, at most limit, reading what the device writes
@@ -216,6 +218,7 @@ protected:
 
 private:
     QTemporaryDir folder_;
+    const QByteArray pipe_ = folder_.filePath(QStringLiteral("device")).toLocal8Bit();
     int reader_ = -1;
 };
 
@@ -259,6 +262,7 @@ FramesHeard framesHeard(const QByteArray &written)
 // its last sample before its end is reported.
 TEST_F(SdlSoundOutputOnAPipe, aSoundPlaysWholeWhenItReplacesAnotherAndWhenLong)
 {
+    listen();
     output->play(framesWave(2 * Rate, false));
     ASSERT_TRUE(readUntil([&] { return framesHeard(written).unnumbered > 0; }, 3s));
     constexpr int Frames = 15 * Rate;
@@ -274,10 +278,25 @@ TEST_F(SdlSoundOutputOnAPipe, aSoundPlaysWholeWhenItReplacesAnotherAndWhenLong)
     EXPECT_EQ(numbers.size(), std::size_t{Frames});
 }
 
+// The device opens on a thread of its own while the window is being made: the narration,
+// asked for before, plays whole once the device is open.
+TEST_F(SdlSoundOutputOnAPipe, aSoundAskedForBeforeTheDeviceOpensPlaysOnceItIs)
+{
+    bool ended = false;
+    output->play(framesWave(Rate / 4, true), [&ended] { ended = true; });
+    // A device can take a while to open.
+    std::this_thread::sleep_for(200ms);
+    listen();
+    ASSERT_TRUE(readUntil([&] { return ended; }, 3s));
+    readUntil([] { return false; }, 300ms, 4);
+    EXPECT_EQ(framesHeard(written).numbered.size(), std::size_t{Rate / 4});
+}
+
 // Last: the stalled device it leaves behind never ends.
 // A device that stops taking samples: a pipe nobody reads.
 TEST_F(SdlSoundOutputOnAPipe, aStalledDeviceHoldsTheEndOfTheGameHalfASecondAtMost)
 {
+    listen();
     // The sound counts as ended a moment after its length, whatever the device took of it.
     const auto held = heldFor(*output, toneWave(0.5));
     ASSERT_TRUE(held);
