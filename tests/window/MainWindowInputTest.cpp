@@ -110,8 +110,26 @@ TEST_F(MainWindowInput, aChildPlaysATeachingSquareWithTheMouse)
     EXPECT_TRUE(shows("beeButton", Bitmap::BeeButton));
     QTest::mouseClick(bee, Qt::LeftButton);
     EXPECT_FALSE(caption->isVisible());
+    EXPECT_FALSE(child<QWidget>("wordPicture1")->isVisible());
     EXPECT_FALSE(bee->isVisible());
     spinTo(1, "beeButton");
+}
+
+// In a level-1 quiz the pointer on a caption shows its word's picture and reddens it; on the
+// board it takes both away.
+TEST_F(MainWindowInput, thePointerOnACaptionShowsItsPictureInTheFirstQuiz)
+{
+    platform.scriptResults(6, {2});
+    platform.scriptResults(4, {0, 0, 0, 0});
+    QTest::mouseClick(child<PictureButton>("spinner"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("tadpoleButton")->isVisible(); }));
+    auto *caption = child<Caption>("wordCaption2");
+    QTest::mouseMove(window.windowHandle(), caption->mapTo(&window, caption->rect().center()));
+    EXPECT_TRUE(isRed("wordCaption2"));
+    EXPECT_TRUE(child<QWidget>("wordPicture2")->isVisible());
+    QTest::mouseMove(window.windowHandle(), QPoint(5, 500));
+    EXPECT_FALSE(isRed("wordCaption2"));
+    EXPECT_FALSE(child<QWidget>("wordPicture2")->isVisible());
 }
 
 // The window made scale times its design size: the screen fills it, and every click at a design
