@@ -222,37 +222,28 @@ private:
     int reader_ = -1;
 };
 
-// 16-bit stereo frames that say which sound they belong to (the right channel) and, in a
-// numbered sound, where in it they stand (both channels).
-constexpr qint16 Unnumbered = -5;
-constexpr qint16 NumberedFrom = 1000;
+// A sound of 16-bit stereo frames, each of which says which sound it belongs to and where in
+// it it stands: its frame number plus the sound's mark, over both channels.
+constexpr int MarksApart = 1 << 24;
+constexpr int First = MarksApart;
+constexpr int Second = 2 * MarksApart;
 
-QByteArray framesWave(int frames, bool numbered)
+QByteArray markedWave(int frames, int mark)
 {
     QByteArray samples(frames * 4, Qt::Uninitialized);
-    for (int i = 0; i < frames; ++i) {
-        qToLittleEndian<qint16>(numbered ? i % 32768 : 1, samples.data() + 4 * i);
-        qToLittleEndian<qint16>(numbered ? NumberedFrom + i / 32768 : Unnumbered,
-                                samples.data() + 4 * i + 2);
-    }
+    for (int i = 0; i < frames; ++i)
+        qToLittleEndian<qint32>(mark + i, samples.data() + 4 * i);
     return waveImage(Rate, 2, 16, samples);
 }
 
-// The numbers of the numbered frames written, in order, and how many unnumbered ones came.
-struct FramesHeard {
-    std::vector<int> numbered;
-    int unnumbered = 0;
-};
-FramesHeard framesHeard(const QByteArray &written)
+// The frame numbers of the sound with this mark among the frames written, in order.
+std::vector<int> framesHeard(const QByteArray &written, int mark)
 {
-    FramesHeard heard;
+    std::vector<int> heard;
     for (qsizetype at = 0; at + 4 <= written.size(); at += 4) {
-        const auto left = qFromLittleEndian<qint16>(written.constData() + at);
-        const auto right = qFromLittleEndian<qint16>(written.constData() + at + 2);
-        if (right == Unnumbered)
-            heard.unnumbered += 1;
-        else if (right >= NumberedFrom)
-            heard.numbered.push_back((right - NumberedFrom) * 32768 + left);
+        const auto frame = qFromLittleEndian<qint32>(written.constData() + at) - mark;
+        if (frame >= 0 && frame < MarksApart)
+            heard.push_back(frame);
     }
     return heard;
 }
@@ -263,15 +254,15 @@ FramesHeard framesHeard(const QByteArray &written)
 TEST_F(SdlSoundOutputOnAPipe, aSoundPlaysWholeWhenItReplacesAnotherAndWhenLong)
 {
     listen();
-    output->play(framesWave(2 * Rate, false));
-    ASSERT_TRUE(readUntil([&] { return framesHeard(written).unnumbered > 0; }, 3s));
+    output->play(markedWave(2 * Rate, First));
+    ASSERT_TRUE(readUntil([&] { return !framesHeard(written, First).empty(); }, 3s));
     constexpr int Frames = 15 * Rate;
     bool ended = false;
-    output->play(framesWave(Frames, true), [&ended] { ended = true; });
+    output->play(markedWave(Frames, Second), [&ended] { ended = true; });
     ASSERT_TRUE(readUntil([&] { return ended; }, 20s));
     // What the device took before the end was reported is still in the pipe.
     readUntil([] { return false; }, 1s, 4);
-    const std::vector<int> numbers = framesHeard(written).numbered;
+    const std::vector<int> numbers = framesHeard(written, Second);
     ASSERT_FALSE(numbers.empty());
     EXPECT_EQ(numbers.front(), 0) << "the replacing sound starts at its beginning";
     EXPECT_EQ(numbers.back(), Frames - 1) << "the long sound plays to its end";
@@ -283,13 +274,13 @@ TEST_F(SdlSoundOutputOnAPipe, aSoundPlaysWholeWhenItReplacesAnotherAndWhenLong)
 TEST_F(SdlSoundOutputOnAPipe, aSoundAskedForBeforeTheDeviceOpensPlaysOnceItIs)
 {
     bool ended = false;
-    output->play(framesWave(Rate / 4, true), [&ended] { ended = true; });
+    output->play(markedWave(Rate / 4, First), [&ended] { ended = true; });
     // A device can take a while to open.
     std::this_thread::sleep_for(200ms);
     listen();
     ASSERT_TRUE(readUntil([&] { return ended; }, 3s));
     readUntil([] { return false; }, 300ms, 4);
-    EXPECT_EQ(framesHeard(written).numbered.size(), std::size_t{Rate / 4});
+    EXPECT_EQ(framesHeard(written, First).size(), std::size_t{Rate / 4});
 }
 
 // Last: the stalled device it leaves behind never ends.
