@@ -203,7 +203,7 @@ MUTANTS = [
     ("a poem square names one of the poems", "src/content/Content.cpp",
      "        return Text::PoemCount;\n", "        return Text::PoemCount + 1;\n"),
     ("a sound asked for before the device opens starts once it opens", "src/media/SoundDevice.cpp",
-     "    usable_ = opened;\n    requested_.notify_all();\n", "    usable_ = opened;\n"),
+     "    usable_ = opened != 0;\n    requested_.notify_all();\n", "    usable_ = opened != 0;\n"),
     ("a caption under the pointer hears it move", "src/ui/Caption.cpp",
      "    setMouseTracking(true);\n", ""),
     ("the word pictures go with the word row", "src/ui/GameScreen.cpp",
