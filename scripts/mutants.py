@@ -17,7 +17,8 @@ import subprocess
 import sys
 import tempfile
 
-# (what the fault breaks, file, exact text, its replacement). The text must occur once.
+# (what the fault breaks, file, exact text, its replacement). The text must occur once. A fault
+# in two places of the file gives a tuple of texts and a tuple of their replacements.
 MUTANTS = [
     ("the walking pose on the first tick of a step", "src/board/KittenWalk.cpp",
      "board_.showWalkingPose();", "(void)0;"),
@@ -174,6 +175,39 @@ MUTANTS = [
      "SyllableProminenceDb = 10,", "SyllableProminenceDb = 1,"),
     ("phrases are parted by pauses of 150 ms", "tools/assets/sounds/meter/SoundMeter.cpp",
      "PhrasePause = 0.15;", "PhrasePause = 0.1;"),
+    ("a sound that replaces another starts at its own beginning, wherever the position is reset",
+     "src/media/SoundDevice.cpp",
+     ("        current_.swap(samples);\n        position_ = 0;\n",
+      "    released.swap(current_);\n    position_ = 0;\n"),
+     ("        current_.swap(samples);\n", "    released.swap(current_);\n")),
+    ("a long sound is never taken for a stalled device", "src/media/SdlSoundOutput.cpp",
+     "stallWatch_.start(length + StallMargin);",
+     "stallWatch_.start(std::min<std::chrono::milliseconds>(length, 10s) + StallMargin);"),
+    ("a sound's playing time counts bytes, not bits", "src/media/WaveDecoding.cpp",
+     "(SDL_AUDIO_BITSIZE(format.format) / 8)", "SDL_AUDIO_BITSIZE(format.format)"),
+    ("a step file's chunks are walked with their pad bytes", "src/media/WaveDecoding.cpp",
+     "at += ChunkHeader + length + (length & 1);", "at += ChunkHeader + length;"),
+    ("the second press of a double-click on a picture button is none",
+     "src/ui/PictureButton.cpp",
+     "mouseDoubleClickEvent(QMouseEvent *event)\n{\n    event->accept();",
+     "mouseDoubleClickEvent(QMouseEvent *event)\n{\n    mousePressEvent(event);"),
+    ("a caption's type grows with the scale", "src/ui/Caption.cpp",
+     "    setFont(Fonts::caption(scale));\n", ""),
+    ("a caption fits its text at every scale", "src/ui/Caption.cpp",
+     "    if (!text().isEmpty())\n        adjustSize();\n", ""),
+    ("a quiz's group is taught in its level", "src/content/Content.cpp",
+     "require(taught >= 1 && taught < s,", "require(taught < s,"),
+    ("only square 0 is a start square", "src/content/Content.cpp",
+     "require((kind == SquareKind::Start) == (s == 0), where,",
+     "require(s != 0 || kind == SquareKind::Start, where,"),
+    ("a poem square names one of the poems", "src/content/Content.cpp",
+     "        return Text::PoemCount;\n", "        return Text::PoemCount + 1;\n"),
+    ("a sound asked for before the device opens starts once it opens", "src/media/SoundDevice.cpp",
+     "    usable_ = opened != 0;\n    requested_.notify_all();\n", "    usable_ = opened != 0;\n"),
+    ("a caption under the pointer hears it move", "src/ui/Caption.cpp",
+     "    setMouseTracking(true);\n", ""),
+    ("the word pictures go with the word row", "src/ui/GameScreen.cpp",
+     "    for (PictureButton *picture : wordPictures_)\n        picture->hide();\n", ""),
     # The learning record and the parents' corner.
     ("a word is known in the record once answered right on two different days",
      "src/content/LearningRecord.cpp", "++daysRight == DaysToKnow", "++daysRight == 1"),
@@ -287,11 +321,15 @@ def main():
     for number, (what, path, text, replacement) in enumerate(chosen, 1):
         file = os.path.join(source, path)
         original = open(file, encoding="utf-8").read()
-        if original.count(text) != 1:
+        edits = list(zip(text, replacement)) if isinstance(text, tuple) else [(text, replacement)]
+        if any(original.count(old) != 1 for old, _ in edits):
             print(f"{number:2}. {what}: DOES NOT APPLY ({path})")
             survivors += 1
             continue
-        open(file, "w", encoding="utf-8").write(original.replace(text, replacement))
+        changed = original
+        for old, new in edits:
+            changed = changed.replace(old, new)
+        open(file, "w", encoding="utf-8").write(changed)
         regenerate = path in SOUND_SOURCES
         try:
             if regenerate and run([os.path.join(source, "tools/assets/sounds/generate.sh")],

@@ -132,10 +132,10 @@ void SoundDevice::fill(std::uint8_t *stream, int length)
     }
 }
 
-// The first time, the device's own sample format and rate are accepted when it offers others
-// than asked for; a device opened again later must take the same ones, since the sounds are
-// converted to them.
-bool SoundDevice::open(bool first)
+// Opens the device, without any lock: opening can take long. The first time, the device's own
+// sample format and rate are accepted when it offers others than asked for; a device opened
+// again later must take the same ones, since the sounds are converted to them.
+std::uint32_t SoundDevice::open(bool first)
 {
     SDL_AudioSpec wanted{};
     wanted.freq = first ? DeviceRate : obtained_.freq;
@@ -147,14 +147,12 @@ bool SoundDevice::open(bool first)
     const int changes =
         first ? SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE : 0;
     SDL_AudioSpec got{};
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, changes);
-    if (device_ == 0)
-        return false;
-    if (first) {
+    const std::uint32_t opened = SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, changes);
+    if (opened != 0 && first) {
         obtained_ = got;
         format_ = {got.format, got.channels, got.freq, got.silence};
     }
-    return true;
+    return opened;
 }
 
 bool SoundDevice::idleLongEnough()
@@ -167,16 +165,18 @@ bool SoundDevice::idleLongEnough()
 // played for the idle time.
 void SoundDevice::keep()
 {
-    bool opened = false;
+    std::uint32_t opened = 0;
     {
         StderrSilencer quiet;
-        opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open(true);
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+            opened = open(true);
     }
-    if (!opened)
+    if (opened == 0)
         sayOnStderr(QStringLiteral("no sound device could be opened; the game plays silently"));
     std::unique_lock lock(devices_);
+    device_ = opened;
     ready_ = true;
-    usable_ = opened;
+    usable_ = opened != 0;
     requested_.notify_all();
     while (usable_ && !quitting_) {
         if (device_ == 0) {
@@ -205,22 +205,46 @@ void SoundDevice::decode()
             return;
         const Request request = *std::exchange(pending_, std::nullopt);
         if (!usable_) {
-            lock.unlock();
-            std::lock_guard telling(mixing_);
-            if (listener_.handedOver)
-                listener_.handedOver(request.ticket);
-            lock.lock();
+            tellHandedOver(request.ticket);
             continue;
         }
         lock.unlock();
         Samples samples = decoded(request);
         lock.lock();
-        if (request.ticket == latest_ && !start(std::move(samples), request.ticket)) {
-            std::lock_guard telling(mixing_);
-            if (listener_.handedOver)
-                listener_.handedOver(request.ticket);
+        if (request.ticket != latest_)
+            continue;
+        if (device_ == 0 && !reopen(lock)) {
+            tellHandedOver(request.ticket);
+            continue;
         }
+        // Another sound or a stop may have been asked for while the device opened.
+        if (request.ticket == latest_)
+            start(std::move(samples), request.ticket);
     }
+}
+
+// Opens the device again after the keeper released it, with the lock let go meanwhile; a
+// device that cannot be opened again leaves the game silent, as if there had never been one.
+bool SoundDevice::reopen(std::unique_lock<std::mutex> &lock)
+{
+    lock.unlock();
+    const std::uint32_t opened = open(false);
+    lock.lock();
+    if (opened == 0) {
+        usable_ = false;
+        return false;
+    }
+    device_ = opened;
+    // The keeper watches the device again.
+    wake_.notify_all();
+    return true;
+}
+
+void SoundDevice::tellHandedOver(std::uint64_t ticket)
+{
+    std::lock_guard telling(mixing_);
+    if (listener_.handedOver)
+        listener_.handedOver(ticket);
 }
 
 // A file is not read at all when it is too big to be a sound the game would play.
@@ -243,20 +267,11 @@ Samples SoundDevice::decoded(const Request &request)
     return beep_;
 }
 
-// With the devices lock held: opens the device again if the keeper has released it (a device
-// that cannot be opened again leaves the game silent, as if there had never been one) and
-// swaps the new samples in under the mixing lock, so the audio thread never reads a buffer
-// that is being replaced; the old ones are freed after the lock is released.
-bool SoundDevice::start(Samples samples, std::uint64_t ticket)
+// With the devices lock held and the device open: swaps the new samples in under the mixing
+// lock, so the audio thread never reads a buffer that is being replaced; the old ones are
+// freed after the lock is released.
+void SoundDevice::start(Samples samples, std::uint64_t ticket)
 {
-    if (device_ == 0) {
-        if (!open(false)) {
-            usable_ = false;
-            return false;
-        }
-        // The keeper watches the device again.
-        wake_.notify_all();
-    }
     const auto length = playingTime(samples, format_);
     {
         std::lock_guard mixing(mixing_);
@@ -267,7 +282,6 @@ bool SoundDevice::start(Samples samples, std::uint64_t ticket)
             listener_.started(ticket, length);
     }
     SDL_PauseAudioDevice(device_, 0);
-    return true;
 }
 
 void SoundDevice::pauseAndClear()

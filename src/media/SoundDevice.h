@@ -65,12 +65,14 @@ private:
     static void feed(void *device, std::uint8_t *stream, int length);
     void fill(std::uint8_t *stream, int length);
     void copyScaled(std::uint8_t *stream, const std::uint8_t *samples, std::size_t count) const;
-    bool open(bool first);
+    std::uint32_t open(bool first);
     bool idleLongEnough();
     void keep();
     void decode();
     Samples decoded(const Request &request);
-    bool start(Samples samples, std::uint64_t ticket);
+    bool reopen(std::unique_lock<std::mutex> &lock);
+    void start(Samples samples, std::uint64_t ticket);
+    void tellHandedOver(std::uint64_t ticket);
     void pauseAndClear();
 
     // The sound playing, shared with SDL's audio thread, which calls fill(), and the

@@ -75,6 +75,12 @@ TEST(ContentDeathTest, aMalformedTextStopsTheProgramNamingIt)
         {Text::squareTable(1),
          QString(level1).replace("0,0/4,1/2,1/2,2/3,1", "0,0/4,1/3,1/2,2/2,1"),
          "the quiz on square 2 has no teaching square before it"},
+        {Text::squareTable(1), QString(level1).replace("0,0/4,1/2,1", "0,0/4,1/4,1"),
+         "the quiz on square 4 has no teaching square before it"},
+        {Text::squareTable(1), QString(level1).replace("0,0/4,1/2,1", "0,0/0,0/2,1"),
+         "square 1 has kind 0"},
+        {Text::squareTable(1), QString(level1).replace("2,3/1,1/4,2", "2,3/1,6/4,2"),
+         R"("6" is not a number from 1 to 5)"},
     };
     for (const Case &c : cases) {
         const QString message = QStringLiteral("string texts? %1.*%2").arg(c.text).arg(c.message);

@@ -1,8 +1,5 @@
 #include "SdlSoundOutput.h"
 #include "ToneWave.h"
-#include "WaveDecoding.h"
-
-#include <SDL_audio.h>
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -16,9 +13,11 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -89,26 +88,6 @@ TEST(SdlSoundOutput, whatCannotBeDecodedPlaysTheShortDefaultSound)
               200ms);
 }
 
-TEST(WaveFiles, areDecodedOnlyWhenTheGameCanSensiblyPlayThem)
-{
-    const SampleFormat device{AUDIO_S16SYS, 2, 22050, 0};
-    EXPECT_TRUE(decodeWaveFile(waveImage(44100, 2, 16, QByteArray(44100 * 4, 0)), device));
-    EXPECT_TRUE(decodeWaveFile(waveImage(8000, 1, 8, QByteArray(8000 * 10, 0)), device));
-    struct Refused {
-        const char *why;
-        QByteArray wave;
-    };
-    const Refused refused[] = {
-        {"a rate of 1 Hz", waveImage(1, 1, 8, QByteArray(2 * 1024 * 1024, 0))},
-        {"above 192 kHz", waveImage(384000, 1, 8, QByteArray(1000, 0))},
-        {"three channels", waveImage(22050, 3, 8, QByteArray(3000, 0))},
-        {"longer than ten seconds", waveImage(8000, 1, 8, QByteArray(8000 * 11, 0))},
-        {"bigger than a few MB", waveImage(96000, 2, 16, QByteArray(MaxWaveFileBytes, 0))},
-    };
-    for (const Refused &file : refused)
-        EXPECT_FALSE(decodeWaveFile(file.wave, device)) << file.why;
-}
-
 // A file at 1 Hz once made the converter ask for 176 GB; a huge one froze the click.
 TEST(SdlSoundOutput, anAbsurdStepFileHoldsUpNoSoundAfterIt)
 {
@@ -177,68 +156,176 @@ TEST(SdlSoundOutput, withoutADeviceEverySoundEndsAtOnce)
     qputenv("SDL_AUDIODRIVER", driver);
 }
 
-// The loudest 16-bit sample SDL's disk driver wrote for a tone played at gain.
-int loudestSampleAt(double gain, const QString &file)
-{
-    qputenv("SDL_DISKAUDIOFILE", file.toLocal8Bit());
+// The device's rate, in 16-bit stereo frames: the sounds below are played as they are.
+constexpr int Rate = 22050;
+
+// The output on SDL's disk driver writing into a pipe that the test reads, or leaves unread:
+// the device opens only once the test listens, and takes samples only as fast as it reads.
+class SdlSoundOutputOnAPipe : public ::testing::Test {
+protected:
+    SdlSoundOutputOnAPipe()
     {
-        SdlSoundOutput output;
-        output.setVolume(gain);
-        EXPECT_TRUE(heldFor(output, toneWave(0.3))) << gain;
+        // The audio thread's write fails rather than ends the test once the pipe is closed.
+        std::signal(SIGPIPE, SIG_IGN);
+        EXPECT_EQ(mkfifo(pipe_.constData(), 0600), 0);
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", pipe_);
+        qputenv("SDL_DISKAUDIODELAY", "0");
+        output = std::make_unique<SdlSoundOutput>();
     }
-    QFile written(file);
-    EXPECT_TRUE(written.open(QIODevice::ReadOnly)) << gain;
-    const QByteArray bytes = written.readAll();
+    // The pipe closes first, so that the device ends at once.
+    ~SdlSoundOutputOnAPipe() override
+    {
+        if (reader_ < 0)
+            listen();
+        close(reader_);
+        output.reset();
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        qunsetenv("SDL_DISKAUDIOFILE");
+        qunsetenv("SDL_DISKAUDIODELAY");
+    }
+
+    void listen()
+    {
+        reader_ = open(pipe_.constData(), O_RDONLY | O_NONBLOCK);
+        EXPECT_GE(reader_, 0);
+    }
+
+    // Runs the event loop until done() holds, at most limit, reading what the device writes
+    // pace times as fast as it plays: a little faster by default, so that a busy machine cannot
+    // make the device late.
+    bool readUntil(const std::function<bool()> &done, Clock::duration limit, double pace = 1.15)
+    {
+        const auto begin = Clock::now();
+        const qsizetype before = written.size();
+        while (!done() && Clock::now() - begin < limit) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            const std::chrono::duration<double> since = Clock::now() - begin;
+            const auto due = before + static_cast<qsizetype>(since.count() * Rate * 4 * pace);
+            char buffer[4096];
+            while (written.size() < due) {
+                const auto got =
+                    read(reader_, buffer, std::min<qsizetype>(sizeof buffer, due - written.size()));
+                if (got <= 0)
+                    break;
+                written.append(buffer, got);
+            }
+        }
+        return done();
+    }
+
+    QByteArray written;
+    std::unique_ptr<SdlSoundOutput> output;
+
+private:
+    QTemporaryDir folder_;
+    const QByteArray pipe_ = folder_.filePath(QStringLiteral("device")).toLocal8Bit();
+    int reader_ = -1;
+};
+
+// A sound of 16-bit stereo frames, each of which says which sound it belongs to and where in
+// it it stands: its frame number plus the sound's mark, over both channels.
+constexpr int MarksApart = 1 << 24;
+constexpr int First = MarksApart;
+constexpr int Second = 2 * MarksApart;
+
+QByteArray markedWave(int frames, int mark)
+{
+    QByteArray samples(frames * 4, Qt::Uninitialized);
+    for (int i = 0; i < frames; ++i)
+        qToLittleEndian<qint32>(mark + i, samples.data() + 4 * i);
+    return waveImage(Rate, 2, 16, samples);
+}
+
+// The frame numbers of the sound with this mark among the frames written, in order.
+std::vector<int> framesHeard(const QByteArray &written, int mark)
+{
+    std::vector<int> heard;
+    for (qsizetype at = 0; at + 4 <= written.size(); at += 4) {
+        const auto frame = qFromLittleEndian<qint32>(written.constData() + at) - mark;
+        if (frame >= 0 && frame < MarksApart)
+            heard.push_back(frame);
+    }
+    return heard;
+}
+
+// A sound that replaces another part-way starts at its own first sample, and a sound as long
+// as the game's longest, a 15 s narration, is never taken for a stalled device: it plays to
+// its last sample before its end is reported.
+TEST_F(SdlSoundOutputOnAPipe, aSoundPlaysWholeWhenItReplacesAnotherAndWhenLong)
+{
+    listen();
+    output->play(markedWave(2 * Rate, First));
+    ASSERT_TRUE(readUntil([&] { return !framesHeard(written, First).empty(); }, 3s));
+    constexpr int Frames = 15 * Rate;
+    bool ended = false;
+    output->play(markedWave(Frames, Second), [&ended] { ended = true; });
+    ASSERT_TRUE(readUntil([&] { return ended; }, 20s));
+    // What the device took before the end was reported is still in the pipe.
+    readUntil([] { return false; }, 1s, 4);
+    const std::vector<int> numbers = framesHeard(written, Second);
+    ASSERT_FALSE(numbers.empty());
+    EXPECT_EQ(numbers.front(), 0) << "the replacing sound starts at its beginning";
+    EXPECT_EQ(numbers.back(), Frames - 1) << "the long sound plays to its end";
+    EXPECT_EQ(numbers.size(), std::size_t{Frames});
+}
+
+// The device opens on a thread of its own while the window is being made: the narration,
+// asked for before, plays whole once the device is open.
+TEST_F(SdlSoundOutputOnAPipe, aSoundAskedForBeforeTheDeviceOpensPlaysOnceItIs)
+{
+    bool ended = false;
+    output->play(markedWave(Rate / 4, First), [&ended] { ended = true; });
+    // A device can take a while to open.
+    std::this_thread::sleep_for(200ms);
+    listen();
+    ASSERT_TRUE(readUntil([&] { return ended; }, 3s));
+    readUntil([] { return false; }, 300ms, 4);
+    EXPECT_EQ(framesHeard(written, First).size(), std::size_t{Rate / 4});
+}
+
+// The loudest of the 16-bit samples written.
+int loudestSample(const QByteArray &written)
+{
     int loudest = 0;
-    for (qsizetype at = 0; at + 1 < bytes.size(); at += 2)
-        loudest = std::max(loudest, std::abs(qFromLittleEndian<qint16>(bytes.constData() + at)));
+    for (qsizetype at = 0; at + 1 < written.size(); at += 2)
+        loudest = std::max(loudest, std::abs(qFromLittleEndian<qint16>(written.constData() + at)));
     return loudest;
 }
 
 // The volume scales every sample on its way to the device, and none is silence.
-TEST(SdlSoundOutput, theVolumeScalesEverySampleAndNoVolumeIsSilence)
+TEST_F(SdlSoundOutputOnAPipe, theVolumeScalesEverySampleAndNoVolumeIsSilence)
 {
-    QTemporaryDir folder;
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIODELAY", "0");
-    const int full = loudestSampleAt(1.0, folder.filePath(QStringLiteral("full")));
-    const int half = loudestSampleAt(0.5, folder.filePath(QStringLiteral("half")));
-    const int none = loudestSampleAt(0.0, folder.filePath(QStringLiteral("none")));
-    qputenv("SDL_AUDIODRIVER", "dummy");
-    qunsetenv("SDL_DISKAUDIOFILE");
-    qunsetenv("SDL_DISKAUDIODELAY");
+    listen();
+    std::vector<int> loudest;
+    for (const double gain : {1.0, 0.5, 0.0}) {
+        output->setVolume(gain);
+        bool ended = false;
+        output->play(toneWave(0.3), [&ended] { ended = true; });
+        ASSERT_TRUE(readUntil([&] { return ended; }, 3s)) << gain;
+        // What the device took before the end was reported is still in the pipe.
+        readUntil([] { return false; }, 300ms, 4);
+        loudest.push_back(loudestSample(written));
+        written.clear();
+    }
     // The tone's 8-bit amplitude of 38 is 38 * 256 in 16 bits.
-    EXPECT_EQ(full, 38 * 256);
-    EXPECT_NEAR(half, full / 2, 2);
-    EXPECT_EQ(none, 0);
+    EXPECT_EQ(loudest[0], 38 * 256);
+    EXPECT_NEAR(loudest[1], loudest[0] / 2, 2);
+    EXPECT_EQ(loudest[2], 0);
 }
 
 // Last: the stalled device it leaves behind never ends.
-// A device that stops taking samples: SDL's disk driver writing into a pipe nobody reads.
-TEST(SdlSoundOutput, aStalledDeviceHoldsTheEndOfTheGameHalfASecondAtMost)
+// A device that stops taking samples: a pipe nobody reads.
+TEST_F(SdlSoundOutputOnAPipe, aStalledDeviceHoldsTheEndOfTheGameHalfASecondAtMost)
 {
-    // The audio thread's write fails rather than ends the test once the pipe is closed.
-    std::signal(SIGPIPE, SIG_IGN);
-    QTemporaryDir folder;
-    const QByteArray pipe = folder.filePath(QStringLiteral("device")).toLocal8Bit();
-    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
-    const int reader = open(pipe.constData(), O_RDONLY | O_NONBLOCK);
-    ASSERT_GE(reader, 0);
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", pipe);
-    qputenv("SDL_DISKAUDIODELAY", "0");
-    auto output = std::make_unique<SdlSoundOutput>();
+    listen();
     // The sound counts as ended a moment after its length, whatever the device took of it.
     const auto held = heldFor(*output, toneWave(0.5));
     ASSERT_TRUE(held);
     EXPECT_LT(*held, 1500ms);
     output->play(toneWave(5.0));
-    qputenv("SDL_AUDIODRIVER", "dummy");
     std::this_thread::sleep_for(300ms);
     EXPECT_LT(timed([&] { output.reset(); }), 700ms);
-    close(reader);
-    qunsetenv("SDL_DISKAUDIOFILE");
-    qunsetenv("SDL_DISKAUDIODELAY");
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "GameScreen.h"
 #include "Content.h"
+#include "Fonts.h"
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QTest>
 
@@ -55,6 +57,44 @@ TEST(GameScreen, whatWaitsForAHiddenScreenRunsSoon)
     screen.whenShown([&] { ran = true; });
     EXPECT_FALSE(ran);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ran; }, 100));
+}
+
+// The captions and the poem stand in the game's own face at every scale the window takes, in
+// type as large as the scale makes it, and a caption or verse is as large as its text.
+TEST(GameScreen, captionsAndPoemsKeepTheirFaceAndFitAtEveryScale)
+{
+    Fonts::install();
+    GameScreen screen;
+    const Content content = Content::builtIn();
+    const Poem &poem = content.poem(0);
+    screen.showCaption(0, content.word(0), 72, 184);
+    screen.showPoem(poem);
+    struct Text {
+        QString start;
+        int designPixels;
+        bool fitsItsText;
+    };
+    const Text texts[] = {{content.word(0), 35, true},
+                          {poem.title, 20, false},
+                          {poem.poet, 16, false},
+                          {poem.lines[0], 20, true}};
+    for (const qreal scale : {1.5, 0.5, 2.0, 3.0}) {
+        screen.setScale(scale);
+        for (const Text &text : texts) {
+            const QLabel *label = nullptr;
+            for (const QLabel *candidate : screen.findChildren<QLabel *>())
+                label = candidate->text().startsWith(text.start) ? candidate : label;
+            ASSERT_NE(label, nullptr) << text.start.toStdString();
+            const QFontInfo face(label->font());
+            EXPECT_EQ(face.family(), QStringLiteral("Hanzi Kitten Kai")) << scale;
+            EXPECT_EQ(face.pixelSize(), qRound(text.designPixels * scale)) << scale;
+            if (text.fitsItsText) {
+                EXPECT_TRUE(label->width() >= label->sizeHint().width() &&
+                            label->height() >= label->sizeHint().height())
+                    << text.start.toStdString() << " at " << scale;
+            }
+        }
+    }
 }
 
 } // namespace

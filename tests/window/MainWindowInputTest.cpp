@@ -110,8 +110,26 @@ TEST_F(MainWindowInput, aChildPlaysATeachingSquareWithTheMouse)
     EXPECT_TRUE(shows("beeButton", Bitmap::BeeButton));
     QTest::mouseClick(bee, Qt::LeftButton);
     EXPECT_FALSE(caption->isVisible());
+    EXPECT_FALSE(child<QWidget>("wordPicture1")->isVisible());
     EXPECT_FALSE(bee->isVisible());
     spinTo(1, "beeButton");
+}
+
+// In a level-1 quiz the pointer on a caption shows its word's picture and reddens it; on the
+// board it takes both away.
+TEST_F(MainWindowInput, thePointerOnACaptionShowsItsPictureInTheFirstQuiz)
+{
+    platform.scriptResults(6, {2});
+    platform.scriptResults(4, {0, 0, 0, 0});
+    QTest::mouseClick(child<PictureButton>("spinner"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("tadpoleButton")->isVisible(); }));
+    auto *caption = child<Caption>("wordCaption2");
+    QTest::mouseMove(window.windowHandle(), caption->mapTo(&window, caption->rect().center()));
+    EXPECT_TRUE(isRed("wordCaption2"));
+    EXPECT_TRUE(child<QWidget>("wordPicture2")->isVisible());
+    QTest::mouseMove(window.windowHandle(), QPoint(5, 500));
+    EXPECT_FALSE(isRed("wordCaption2"));
+    EXPECT_FALSE(child<QWidget>("wordPicture2")->isVisible());
 }
 
 // The window made scale times its design size: the screen fills it, and every click at a design
@@ -218,22 +236,37 @@ TEST_F(MainWindowInput, theHelpOpensOverTheGameAndHoldsItUntilEscapeClosesIt)
     EXPECT_EQ(shownHelp(), nullptr);
 }
 
-// Children double-click; the second press of a double-click presses nothing.
-TEST_F(MainWindowInput, aDoubleClickCountsAsOneClickOnTheBoardTheSpinnerAndACaption)
+// Children double-click; the second press of a double-click presses nothing, wherever it is.
+TEST_F(MainWindowInput, aDoubleClickIsOnePressOnTheBoardAndEveryButton)
 {
     QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(250, 470));
     EXPECT_EQ(heard({Sound::narration(1), false}), 1);
-    // Three squares on, the first quiz of the level asks its words in the order shuffled.
-    platform.draws.assign(4, 0.0f);
-    platform.draws.push_front(2.5f / 6);
+    // One square on, the bee ends the first teaching square and arms the spinner.
+    platform.scriptResults(6, {0});
     doubleClick(child<QWidget>("spinner"));
     EXPECT_EQ(heard({Sound::Whirl, false}), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("beeButton")->isVisible(); }));
+    doubleClick(child<QWidget>("beeButton"));
+    EXPECT_FALSE(child<QWidget>("beeButton")->isVisible());
+    // Two squares on, the first quiz of the level asks its words in the order shuffled; the
+    // tadpole says the asked word once more.
+    platform.scriptResults(6, {1});
+    platform.scriptResults(4, {0, 0, 0, 0});
+    doubleClick(child<QWidget>("spinner"));
+    EXPECT_EQ(heard({Sound::Whirl, false}), 2);
     ASSERT_TRUE(QTest::qWaitFor([&] { return child<QWidget>("tadpoleButton")->isVisible(); }));
+    const PlayedSound firstWord{Sound::wordSound(content().groupWord(0, 0)), false};
+    doubleClick(child<QWidget>("tadpoleButton"));
+    EXPECT_EQ(heard(firstWord), 2);
     doubleClick(child<QWidget>("wordCaption0"));
     const PlayedSound nextWord{Sound::wordSound(content().groupWord(0, 1)), false};
     EXPECT_TRUE(QTest::qWaitFor([&] { return heard(nextWord) == 1; }));
     EXPECT_EQ(heard({Sound::RightAnswer, true}), 1);
     EXPECT_TRUE(child<QWidget>("wordCaption0")->isVisible());
+    doubleClick(child<QWidget>("helpButton"));
+    EXPECT_EQ(heard({Sound::Stop, false}), 1);
+    ASSERT_NE(shownHelp(), nullptr);
+    shownHelp()->close();
 }
 
 // Clicks as fast as a child's hands, piled up in the event queue: the spinner whirls once, and
