@@ -10,7 +10,7 @@
 # Options add up: --test --package installs both.
 set -euo pipefail
 
-packages=(g++ cmake make pkgconf qt6-base-dev qt6-qpa-plugins libsdl2-dev)
+packages=(g++ cmake make pkgconf qt6-base-dev qt6-qpa-plugins qt6-l10n-tools libsdl2-dev)
 for extra in "$@"; do
     case "$extra" in
         --test) packages+=(googletest libgtest-dev clang-format reuse desktop-file-utils appstream

@@ -6,8 +6,8 @@
 
 // The program's command line, read before anything needs a display, so that it answers the
 // same on a terminal with or without one. --help and --version are answered on standard
-// output, a malformed command line on standard error; then the program ends with the status
-// the answer gives (0 for the answers, 2 for a usage error).
+// output, a malformed command line on standard error, in the parent's language; then the
+// program ends with the status the answer gives (0 for the answers, 2 for a usage error).
 class CommandLine {
 public:
     // Reads the program's arguments and answers what it can answer alone.
@@ -21,6 +21,11 @@ public:
     std::optional<unsigned> seed() const { return seed_; }
     // --screenshot FILE: where to save the start screen before quitting, or empty.
     const QString &screenshot() const { return screenshot_; }
+    // --data-dir DIR: where the learning record is kept instead of the user's data folder, or
+    // empty.
+    const QString &dataDir() const { return dataDir_; }
+    // --report: print the learning record and quit, with no display needed.
+    bool report() const { return report_; }
 
 private:
     // Status 0: the question is answered.
@@ -37,4 +42,6 @@ private:
     std::optional<int> exitStatus_;
     std::optional<unsigned> seed_;
     QString screenshot_;
+    QString dataDir_;
+    bool report_ = false;
 };

@@ -3,7 +3,10 @@
 #include "Content.h"
 #include "Fonts.h"
 #include "MainWindow.h"
+#include "ParentLanguage.h"
 #include "QtPlatform.h"
+#include "RecordFile.h"
+#include "RecordReport.h"
 #include "SingleInstance.h"
 #include "Stderr.h"
 #include "WindowSystem.h"
@@ -57,14 +60,33 @@ void finishStartingUp()
     QApplication::setWindowIcon(programIcon());
 }
 
+// The report needs no display: a plain application reads the record and prints it.
+int printReport(int &argc, char *argv[], const CommandLine &commandLine)
+{
+    QCoreApplication app(argc, argv);
+    ParentLanguage::install();
+    const Content content = Content::builtIn();
+    const QtPlatform platform(std::nullopt, commandLine.dataDir());
+    RecordFile file(platform.recordFolder(), content.words());
+    const SavedRecord record = file.load(platform.now());
+    if (!file.problem().isEmpty())
+        sayOnStderr(file.problem());
+    std::fputs(RecordReport::text(record, content, file.path()).toLocal8Bit().constData(), stdout);
+    return EXIT_SUCCESS;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    ParentLanguage::load();
     const CommandLine commandLine = CommandLine::read(argc, argv);
     if (commandLine.answered())
         return commandLine.exitStatus();
+    if (commandLine.report())
+        return printReport(argc, argv, commandLine);
     const auto app = WindowSystem::connect(argc, argv);
+    ParentLanguage::install();
     // A second start brings the running game to the front instead; a screenshot is taken of a
     // game of its own.
     SingleInstance instance;
@@ -73,7 +95,7 @@ int main(int argc, char *argv[])
     // Desktops match the window to the menu entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(HK_APP_ID));
     const Content content = Content::builtIn();
-    QtPlatform platform(commandLine.seed());
+    QtPlatform platform(commandLine.seed(), commandLine.dataDir());
     warnIfTheStepSoundIsMissing(platform);
     // The device opens while the window is made.
     platform.startSound();

@@ -112,6 +112,8 @@ constexpr const char *StepFile = "wav/step.wav";
 namespace Text {
 
 constexpr int Words = 101;
+// The words' pinyin, with tone marks, in the order of the words.
+constexpr int Pinyin = 102;
 constexpr int wordGroup(int group)
 {
     return 201 + group;

@@ -118,6 +118,8 @@ void Content::readGrid(const std::function<QString(int)> &text)
 void Content::readWords(const std::function<QString(int)> &text)
 {
     words_ = fields(text(Text::Words), u',', -1, origin(Text::Words));
+    pinyin_ =
+        fields(text(Text::Pinyin), u',', static_cast<int>(words_.size()), origin(Text::Pinyin));
     for (int group = 0; group < Text::GroupCount; ++group) {
         const QString where = origin(Text::wordGroup(group));
         const QStringList numbers =

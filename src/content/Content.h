@@ -45,7 +45,10 @@ public:
     // back to it).
     int teachingSquare(int level, int index) const;
 
+    int wordCount() const { return static_cast<int>(words_.size()); }
+    const QStringList &words() const { return words_; }
     const QString &word(int word) const { return words_.at(word); }
+    const QString &pinyin(int word) const { return pinyin_.at(word); }
     // Word number k (0..3) of a group.
     int groupWord(int group, int k) const { return groups_.at(group).at(k); }
     const Poem &poem(int poem) const { return poems_.at(poem); }
@@ -61,6 +64,7 @@ private:
     std::array<Cell, LastSquare + 1> cells_{};
     std::array<std::array<Square, LastSquare + 1>, LevelCount> levels_{};
     QStringList words_;
+    QStringList pinyin_;
     std::vector<std::array<int, WordsPerGroup>> groups_;
     std::array<Poem, Text::PoemCount> poems_;
 };

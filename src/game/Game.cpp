@@ -9,12 +9,14 @@
 
 #include <QString>
 
-Game::Game(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
-           Platform &platform)
+Game::Game(GameRecord &record, LearningRecord &learning, const Content &content, GameView &view,
+           GameTimers &timers, Platform &platform)
     : record_(record), view_(view), timers_(timers), platform_(platform), sounds_(platform.sound()),
-      held_(view, sounds_), board_(record, content, view), walk_(record, board_, *this, sounds_),
+      held_(view, sounds_), log_(learning, platform), board_(record, content, view),
+      walk_(record, board_, *this, sounds_),
       spinner_(record, view, *this, sounds_, platform, walk_),
-      stages_(record, content, view, *this, sounds_, held_, platform, board_, spinner_, walk_),
+      stages_(record, content, view, *this, sounds_, held_, platform, board_, spinner_, walk_,
+              log_),
       dispatch_(record, content, held_, spinner_, stages_)
 {
     walk_.setHandlers([this] { dispatch_.enterSquare(); }, [this] { finishLevel(); });
@@ -79,12 +81,14 @@ void Game::deliver(GameTimer timer)
 
 void Game::onSpinnerClicked()
 {
+    log_.childPressed();
     if (takesPresses())
         spinner_.onClicked();
 }
 
 void Game::onBoardPressed()
 {
+    log_.childPressed();
     if (!takesPresses() || record_.stage != Stage::None || record_.gameOver())
         return;
     sounds_.playFile(platform_.dataFile(QLatin1String(Sound::StepFile)));
@@ -93,12 +97,14 @@ void Game::onBoardPressed()
 
 void Game::onCaptionPressed(int slot)
 {
+    log_.childPressed();
     if (takesPresses())
         stages_.onCaptionPressed(slot);
 }
 
 void Game::onButtonClicked(Button button)
 {
+    log_.childPressed();
     if (!takesPresses())
         return;
     switch (button) {
@@ -122,6 +128,7 @@ void Game::onButtonHovered(Button button, bool inside)
 void Game::shutDown()
 {
     sounds_.play(Sound::Stop);
+    log_.saveIfChanged();
 }
 
 void Game::openHelp()
@@ -135,6 +142,7 @@ void Game::openHelp()
 // The spinner is armed only once the board is painted.
 void Game::startLevel()
 {
+    log_.levelStarted(record_.level);
     sounds_.play(Sound::narration(record_.level));
     board_.redraw();
     // A walk under way, the level's first, covers one more square only.

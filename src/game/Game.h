@@ -4,6 +4,7 @@
 #include "GameTimers.h"
 #include "HeldSound.h"
 #include "KittenWalk.h"
+#include "LearningLog.h"
 #include "SoundPlayer.h"
 #include "Spinner.h"
 #include "SquareDispatch.h"
@@ -13,13 +14,15 @@
 
 class Content;
 class GameView;
+class LearningRecord;
 class Platform;
 enum class Button;
 struct GameRecord;
 
 // The game's rules as one object: it starts the game, takes the child's input and the timers'
 // ticks, and moves through the levels. It shows everything through the view and plays
-// through the platform; the window only passes input and ticks in.
+// through the platform; the window only passes input and ticks in. What the child learns goes
+// into the learning record, which it asks the window to save now and then.
 //
 // While a held sound plays (an announcement, a poem, the quiz's verdicts, a chance square's
 // story) the child's presses do nothing; pointer moves still change the looks. A tick that
@@ -27,10 +30,14 @@ struct GameRecord;
 // been started again or stopped by then, as a timer held up by a busy thread would.
 class Game : private GameTimers {
 public:
-    Game(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
-         Platform &platform);
+    Game(GameRecord &record, LearningRecord &learning, const Content &content, GameView &view,
+         GameTimers &timers, Platform &platform);
 
-    // Level 1 with its narration, the kitten on square 1 and the spinner armed.
+    // What saves the learning record: called when a word stage ends, a level starts and the
+    // game shuts down, if anything was learnt or played since the last save.
+    void setSaveLearning(std::function<void()> save) { log_.setSave(std::move(save)); }
+    // The record's level (level 1 unless the window chose another) with its narration, the
+    // kitten on square 1 and the spinner armed.
     void start();
 
     void onTick(GameTimer timer);
@@ -43,7 +50,7 @@ public:
     void onCaptionHovered(int slot) { stages_.onCaptionHovered(slot); }
     void onButtonClicked(Button button);
     void onButtonHovered(Button button, bool inside);
-    // The window closes: whatever plays is cut off.
+    // The window closes: whatever plays is cut off, and what was learnt is saved.
     void shutDown();
 
 private:
@@ -66,6 +73,7 @@ private:
     Platform &platform_;
     SoundPlayer sounds_;
     HeldSound held_;
+    LearningLog log_;
     Board board_;
     KittenWalk walk_;
     Spinner spinner_;

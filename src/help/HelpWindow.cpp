@@ -1,6 +1,5 @@
 #include "HelpWindow.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
 
@@ -39,10 +38,8 @@ void paintWhite(QWidget &widget)
 }
 } // namespace
 
-HelpWindow::HelpWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt::Dialog)
+HelpWindow::HelpWindow(QWidget *mainWindow) : CentredDialog(mainWindow)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
     setWindowTitle(QStringLiteral("帮助"));
     setFixedSize(ClientWidth, ClientHeight);
     paintWhite(*this);
@@ -54,18 +51,4 @@ HelpWindow::HelpWindow(QWidget *mainWindow) : QWidget(mainWindow, Qt::Dialog)
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setWordWrap(true);
     text->setText(instructions());
-}
-
-// Centred over the main window, wherever that is now.
-void HelpWindow::showEvent(QShowEvent *)
-{
-    move(parentWidget()->geometry().center() - rect().center());
-}
-
-void HelpWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+class QDateTime;
 class QString;
 class SoundOutput;
 
 // Everything the game asks of the machine, in one seam that tests replace: sound output,
-// random draws, and the folders its files are found in.
+// random draws, the clock, and the folders its files are found in and its record is kept in.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -17,6 +18,10 @@ public:
     // The folder the installed program keeps its data files in (share/hanzi-kitten beside the
     // program's bin folder), without a trailing separator.
     virtual QString dataFolder() const = 0;
+    // The folder the learning record is kept in, without a trailing separator.
+    virtual QString recordFolder() const = 0;
+    // The local date and time, which dates what the child learns.
+    virtual QDateTime now() const = 0;
 
     // The path of data file relative (such as "wav/step.wav"): beside the program if it is
     // there, as in a build folder, else in the data folder if it is there, else beside the

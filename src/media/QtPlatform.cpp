@@ -3,7 +3,9 @@
 #include "SdlSoundOutput.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QStandardPaths>
 #include <QString>
 
 #include <chrono>
@@ -21,7 +23,10 @@ std::seed_seq clockSeed()
 
 } // namespace
 
-QtPlatform::QtPlatform(std::optional<unsigned> seed)
+QtPlatform::QtPlatform(std::optional<unsigned> seed, const QString &recordFolder)
+    : recordFolder_(recordFolder.isEmpty()
+                        ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                        : QDir::cleanPath(QDir(recordFolder).absolutePath()))
 {
     if (seed) {
         generator_.seed(*seed);
@@ -62,4 +67,9 @@ QString QtPlatform::programFolder() const
 QString QtPlatform::dataFolder() const
 {
     return QDir::cleanPath(programFolder() + QStringLiteral("/" HK_DATA_FROM_PROGRAM));
+}
+
+QDateTime QtPlatform::now() const
+{
+    return QDateTime::currentDateTime();
 }

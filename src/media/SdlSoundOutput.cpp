@@ -65,6 +65,11 @@ void SdlSoundOutput::stop()
     cutOff();
 }
 
+void SdlSoundOutput::setVolume(double gain)
+{
+    device_->setVolume(gain);
+}
+
 void SdlSoundOutput::onStarted(std::uint64_t ticket, std::chrono::milliseconds length)
 {
     if (ended_ && ticket == endedTicket_)

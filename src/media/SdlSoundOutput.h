@@ -31,6 +31,8 @@ public:
     // A file the game cannot sensibly play (see decodeWaveFile) plays the short beep instead.
     void playFile(const QString &path) override;
     void stop() override;
+    // Applied as the samples are handed to the device, so it takes effect at once.
+    void setVolume(double gain) override;
 
 private:
     void onStarted(std::uint64_t ticket, std::chrono::milliseconds length);

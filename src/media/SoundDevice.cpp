@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <future>
 #include <memory>
@@ -91,16 +92,36 @@ void SoundDevice::feed(void *device, std::uint8_t *stream, int length)
     static_cast<SoundDevice *>(device)->fill(stream, length);
 }
 
-// Runs on SDL's audio thread: copies the next samples and pads with silence after the end. A
-// sound that has ended leaves only silence here until the next sound or stop pauses the
-// device, or until the keeper releases it.
+void SoundDevice::setVolume(double gain)
+{
+    volume_ = static_cast<int>(std::lround(std::clamp(gain, 0.0, 1.0) * SDL_MIX_MAXVOLUME));
+}
+
+// At full volume the samples go to the device exactly as they are; otherwise SDL mixes them
+// into silence at the volume, a plain loop over the samples.
+void SoundDevice::copyScaled(std::uint8_t *stream, const std::uint8_t *samples,
+                             std::size_t count) const
+{
+    const int volume = volume_.load(std::memory_order_relaxed);
+    if (volume == SDL_MIX_MAXVOLUME) {
+        if (count > 0)
+            std::memcpy(stream, samples, count);
+        return;
+    }
+    std::memset(stream, format_.silence, count);
+    if (volume > 0 && count > 0)
+        SDL_MixAudioFormat(stream, samples, format_.format, static_cast<Uint32>(count), volume);
+}
+
+// Runs on SDL's audio thread: copies the next samples, at the volume, and pads with silence
+// after the end. A sound that has ended leaves only silence here until the next sound or stop
+// pauses the device, or until the keeper releases it.
 void SoundDevice::fill(std::uint8_t *stream, int length)
 {
     const auto wanted = static_cast<std::size_t>(length);
     std::lock_guard lock(mixing_);
     const std::size_t count = std::min(wanted, current_.size() - position_);
-    if (count > 0)
-        std::memcpy(stream, current_.data() + position_, count);
+    copyScaled(stream, current_.data() + position_, count);
     std::memset(stream + count, format_.silence, wanted - count);
     position_ += count;
     if (playing_ != 0 && position_ >= current_.size()) {

@@ -7,6 +7,7 @@
 
 #include <SDL_audio.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -47,6 +48,9 @@ public:
     std::uint64_t ask(const QByteArray &wave, const QString &file);
     // Stops the sound playing and forgets any sound asked for and not yet started.
     void stop();
+    // How loud the samples reach the device, from 0 (silent) to 1 (as they are), from the
+    // next samples on; SDL's audio thread reads it without a lock.
+    void setVolume(double gain);
     // Ends the threads and releases the device, waiting at most allowance; false when they
     // did not end in time, and this object must then be left to them, never deleted.
     bool close(std::chrono::milliseconds allowance);
@@ -60,6 +64,7 @@ private:
 
     static void feed(void *device, std::uint8_t *stream, int length);
     void fill(std::uint8_t *stream, int length);
+    void copyScaled(std::uint8_t *stream, const std::uint8_t *samples, std::size_t count) const;
     std::uint32_t open(bool first);
     bool idleLongEnough();
     void keep();
@@ -77,6 +82,8 @@ private:
     std::size_t position_ = 0;
     std::uint64_t playing_ = 0;
     Clock::time_point idleSince_ = Clock::now();
+    // SDL's mixing volume, 0 to SDL_MIX_MAXVOLUME.
+    std::atomic<int> volume_ = SDL_MIX_MAXVOLUME;
     Listener listener_;
 
     // The device and the sounds asked for, shared by all threads.

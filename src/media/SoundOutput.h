@@ -22,4 +22,7 @@ public:
     virtual void playFile(const QString &path) = 0;
     // Stops the sound playing, if any.
     virtual void stop() = 0;
+    // How loud every sound plays, from 0 (silent) to 1 (as recorded, the default), from now on,
+    // the sound playing included.
+    virtual void setVolume(double gain) = 0;
 };

@@ -5,10 +5,10 @@
 
 Stages::Stages(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
                SoundPlayer &sounds, HeldSound &held, Platform &platform, Board &board,
-               Spinner &spinner, KittenWalk &walk)
+               Spinner &spinner, KittenWalk &walk, LearningLog &log)
     : record_(record), view_(view), poem_(record, content, view, held, board, spinner, timers),
-      teaching_(record, content, view, sounds, board, spinner),
-      quiz_(record, content, view, sounds, held, platform, board, spinner, walk),
+      teaching_(record, content, view, sounds, board, spinner, log),
+      quiz_(record, content, view, sounds, held, platform, board, spinner, walk, log),
       chance_(view, held, platform, walk), hover_(record, view)
 {
 }

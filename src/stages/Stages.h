@@ -13,6 +13,7 @@ class GameTimers;
 class GameView;
 class HeldSound;
 class KittenWalk;
+class LearningLog;
 class Platform;
 class SoundPlayer;
 class Spinner;
@@ -24,7 +25,7 @@ class Stages : public StageOpeners {
 public:
     Stages(GameRecord &record, const Content &content, GameView &view, GameTimers &timers,
            SoundPlayer &sounds, HeldSound &held, Platform &platform, Board &board, Spinner &spinner,
-           KittenWalk &walk);
+           KittenWalk &walk, LearningLog &log);
 
     void recitePoem(int poem) override { poem_.recite(poem); }
     void openTeaching() override { teaching_.open(); }

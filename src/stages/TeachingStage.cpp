@@ -4,14 +4,15 @@
 #include "Content.h"
 #include "GameRecord.h"
 #include "GameView.h"
+#include "LearningLog.h"
 #include "SoundPlayer.h"
 #include "Spinner.h"
 #include "WordRow.h"
 
 TeachingStage::TeachingStage(GameRecord &record, const Content &content, GameView &view,
-                             SoundPlayer &sounds, Board &board, Spinner &spinner)
+                             SoundPlayer &sounds, Board &board, Spinner &spinner, LearningLog &log)
     : record_(record), content_(content), view_(view), sounds_(sounds), board_(board),
-      spinner_(spinner)
+      spinner_(spinner), log_(log)
 {
 }
 
@@ -30,8 +31,11 @@ void TeachingStage::open()
 
 void TeachingStage::speak(int slot)
 {
-    if (slot < Content::WordsPerGroup)
-        sounds_.playWord(Sound::wordSound(content_.groupWord(group(), slot)));
+    if (slot >= Content::WordsPerGroup)
+        return;
+    const int word = content_.groupWord(group(), slot);
+    sounds_.playWord(Sound::wordSound(word));
+    log_.wordTaught(word);
 }
 
 void TeachingStage::leave()
@@ -39,6 +43,7 @@ void TeachingStage::leave()
     WordRow::close(record_, view_, board_);
     view_.hideButton(Button::Bee);
     spinner_.arm();
+    log_.stageEnded();
 }
 
 // The square's index counts the groups from 1.

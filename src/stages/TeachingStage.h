@@ -3,17 +3,19 @@
 class Board;
 class Content;
 class GameView;
+class LearningLog;
 class SoundPlayer;
 class Spinner;
 struct GameRecord;
 
 // The teaching square: the four words of the square's group as captions with their pictures
 // (always shown at level 1, shown on hover at level 2, never at level 3). Pressing a caption
-// speaks its word; the bee leaves the stage and gives the turn back.
+// speaks its word, which the child has then been taught; the bee leaves the stage and gives the
+// turn back.
 class TeachingStage {
 public:
     TeachingStage(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
-                  Board &board, Spinner &spinner);
+                  Board &board, Spinner &spinner, LearningLog &log);
 
     void open();
     // Speaks the word of caption slot 0..3.
@@ -30,4 +32,5 @@ private:
     SoundPlayer &sounds_;
     Board &board_;
     Spinner &spinner_;
+    LearningLog &log_;
 };

@@ -7,6 +7,7 @@
 #include "HeldSound.h"
 #include "HoverLook.h"
 #include "KittenWalk.h"
+#include "LearningLog.h"
 #include "Platform.h"
 #include "SoundPlayer.h"
 #include "Spinner.h"
@@ -24,9 +25,9 @@ constexpr int SecondRowTop = 260;
 
 WordQuiz::WordQuiz(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
                    HeldSound &held, Platform &platform, Board &board, Spinner &spinner,
-                   KittenWalk &walk)
+                   KittenWalk &walk, LearningLog &log)
     : record_(record), content_(content), view_(view), sounds_(sounds), held_(held),
-      platform_(platform), board_(board), spinner_(spinner), walk_(walk)
+      platform_(platform), board_(board), spinner_(spinner), walk_(walk), log_(log)
 {
 }
 
@@ -49,6 +50,7 @@ void WordQuiz::open()
 // Only the caption of the word being asked is right, wherever the layout put it.
 void WordQuiz::answer(int slot)
 {
+    log_.wordAnswered(askedWord(), slot == record_.quizAnswered);
     if (slot != record_.quizAnswered) {
         finish(false);
         return;
@@ -84,16 +86,22 @@ int WordQuiz::group() const
     return content_.square(record_.level, record_.kittenSquare).index - 1;
 }
 
+int WordQuiz::askedWord() const
+{
+    return content_.groupWord(group(), record_.quizAnswered);
+}
+
 void WordQuiz::askNextWord()
 {
     record_.tadpoleActive = true;
     view_.showButton(Button::Tadpole, Bitmap::TadpoleButton);
-    sounds_.playWord(Sound::wordSound(content_.groupWord(group(), record_.quizAnswered)));
+    sounds_.playWord(Sound::wordSound(askedWord()));
 }
 
 void WordQuiz::finish(bool passed)
 {
     WordRow::close(record_, view_, board_);
+    log_.stageEnded();
     if (passed) {
         held_.play(Sound::QuizPassed, [this] { spinner_.arm(); });
         return;

@@ -5,6 +5,7 @@ class Content;
 class GameView;
 class HeldSound;
 class KittenWalk;
+class LearningLog;
 class Platform;
 class SoundPlayer;
 class Spinner;
@@ -14,11 +15,13 @@ struct GameRecord;
 // in group order, and the child presses the caption of each; the captions stand in a random
 // order, and at level 3 the next group's words stand among them. The tadpole repeats the word
 // being asked. Four right answers pass and give the turn back; the first wrong press fails,
-// and the kitten walks back to the square that taught these words.
+// and the kitten walks back to the square that taught these words. Each word asked is answered
+// once, at its first press, rightly or not, and the log notes how.
 class WordQuiz {
 public:
     WordQuiz(GameRecord &record, const Content &content, GameView &view, SoundPlayer &sounds,
-             HeldSound &held, Platform &platform, Board &board, Spinner &spinner, KittenWalk &walk);
+             HeldSound &held, Platform &platform, Board &board, Spinner &spinner, KittenWalk &walk,
+             LearningLog &log);
 
     void open();
     // Judges a press on caption slot 0..7.
@@ -28,6 +31,8 @@ public:
 
 private:
     int group() const;
+    // The word being asked.
+    int askedWord() const;
     void onRightAnswerHeard();
     void askNextWord();
     void finish(bool passed);
@@ -46,4 +51,5 @@ private:
     Board &board_;
     Spinner &spinner_;
     KittenWalk &walk_;
+    LearningLog &log_;
 };

@@ -6,6 +6,7 @@
 namespace {
 
 const QString Family = QStringLiteral("Hanzi Kitten Kai");
+const QString ParentsFamily = QStringLiteral("Hanzi Kitten Kai Parents");
 
 // Points at the 96 DPI the layout was drawn for, as pixels.
 int designPixels(double points)
@@ -28,9 +29,17 @@ void Fonts::install()
     for (const QString &weight : {QStringLiteral("Regular"), QStringLiteral("Bold")})
         QFontDatabase::addApplicationFont(
             QStringLiteral(":/fonts/HanziKittenKai-%1.ttf").arg(weight));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/HanziKittenKaiParents-Regular.ttf"));
     QFont font = QApplication::font();
     font.setFamily(Family);
     QApplication::setFont(font);
+}
+
+QFont Fonts::parentText()
+{
+    QFont font = QApplication::font();
+    font.setFamily(ParentsFamily);
+    return font;
 }
 
 QFont Fonts::caption(qreal scale)

@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "DesignScale.h"
 #include "Fonts.h"
+#include "HoldRing.h"
 #include "PictureButton.h"
 
 #include <QLabel>
@@ -61,6 +62,8 @@ GameScreen::GameScreen(QWidget *parent) : QWidget(parent)
     help_ = createButton(this, Button::Help, {544, 376, 41, 33});
     help_->setObjectName(QStringLiteral("helpButton"));
     help_->setToolTip(QStringLiteral("帮助"));
+    helpHold_ = new HoldRing(help_, this);
+    connect(helpHold_, &HoldRing::held, this, &GameScreen::helpHeld);
     createBoardWidgets();
     setScale(1);
     shownWatch_.setSingleShot(true);
@@ -139,6 +142,7 @@ void GameScreen::setScale(qreal scale)
     board_->setScale(scale);
     for (PictureButton *picture : {spinner_, help_, tadpole_, bee_})
         picture->setScale(scale);
+    helpHold_->place();
     for (PictureButton *picture : wordPictures_)
         picture->setScale(scale);
     for (Caption *caption : wordCaptions_)

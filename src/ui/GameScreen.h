@@ -12,12 +12,14 @@
 
 class BoardCanvas;
 class Caption;
+class HoldRing;
 class PictureButton;
 class QLabel;
 
 // Everything the game shows in its window, laid out in design pixels: the board with the stage
 // widgets standing on it, the spinner and the help button. It draws what the rules tell it
-// through GameView and reports the child's input as signals.
+// through GameView and reports the child's input as signals, and a grown-up's press held on the
+// help button as helpHeld().
 //
 // It can be shown at any scale: every position, size, hit area and type size grows with it, and
 // the pictures are painted from the variant drawn for the screen's fineness. The window it stands
@@ -63,6 +65,8 @@ signals:
     void buttonClicked(Button button);
     void buttonHovered(Button button, bool inside);
     void helpWanted();
+    // The help button was held down for three seconds: the way into the parents' corner.
+    void helpHeld();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,6 +82,7 @@ private:
     BoardCanvas *board_ = nullptr;
     PictureButton *spinner_ = nullptr;
     PictureButton *help_ = nullptr;
+    HoldRing *helpHold_ = nullptr;
     PictureButton *tadpole_ = nullptr;
     PictureButton *bee_ = nullptr;
     std::array<PictureButton *, 4> wordPictures_{};

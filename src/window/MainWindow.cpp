@@ -2,6 +2,11 @@
 
 #include "GameScreen.h"
 #include "HelpWindow.h"
+#include "ParentsCorner.h"
+#include "ParentsGate.h"
+#include "Platform.h"
+#include "SoundOutput.h"
+#include "Stderr.h"
 #ifdef HK_BENCH
 #include "TimedScreen.h"
 using Screen = TimedScreen;
@@ -12,11 +17,13 @@ using Screen = GameScreen;
 #include "DesignScale.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -36,17 +43,32 @@ QTimer *gameTimer(QObject *parent, const char *name, int milliseconds)
 } // namespace
 
 MainWindow::MainWindow(Platform &platform, const Content &content, QWidget *parent)
-    : QWidget(parent), screen_(new Screen(this)), spinTimer_(gameTimer(this, "spinTimer", 1000)),
-      walkTimer_(gameTimer(this, "walkTimer", 200)),
-      whirlTimer_(gameTimer(this, "whirlTimer", 100)),
-      game_(record_, content, *screen_, *this, platform)
+    : QWidget(parent), platform_(platform), content_(content),
+      recordFile_(platform.recordFolder(), content.words()),
+      saved_(recordFile_.load(platform.now())), screen_(new Screen(this)),
+      spinTimer_(gameTimer(this, "spinTimer", 1000)), walkTimer_(gameTimer(this, "walkTimer", 200)),
+      whirlTimer_(gameTimer(this, "whirlTimer", 100)), settingsSaveTimer_(new QTimer(this)),
+      game_(record_, saved_.learning, content, *screen_, *this, platform)
 {
+    if (!recordFile_.problem().isEmpty())
+        sayOnStderr(recordFile_.problem());
+    // A record kept from being written has been said already.
+    saveFailureSaid_ = !recordFile_.maySave();
     setWindowTitle(QStringLiteral("小猫学汉字"));
     // The grey around the screen when the window is larger, whatever the desktop's theme.
     setPalette(GameScreen::ownPalette());
     setMinimumSize(DesignScale::scaled(GameScreen::DesignSize, 0.5));
     resize(openingSize(screen()->availableSize()));
+    if (saved_.settings.fullScreen)
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    platform.sound().setVolume(saved_.settings.gain());
     wireInput();
+    settingsSaveTimer_->setObjectName(QStringLiteral("settingsSaveTimer"));
+    settingsSaveTimer_->setSingleShot(true);
+    settingsSaveTimer_->setInterval(1000);
+    connect(settingsSaveTimer_, &QTimer::timeout, this, &MainWindow::save);
+    game_.setSaveLearning([this] { save(); });
+    record_.level = saved_.settings.levelToStartAt(saved_.learning);
     game_.start();
 }
 
@@ -78,6 +100,7 @@ void MainWindow::wireInput()
     connect(screen_, &GameScreen::buttonHovered, this,
             [this](Button button, bool inside) { game_.onButtonHovered(button, inside); });
     connect(screen_, &GameScreen::helpWanted, this, &MainWindow::openHelp);
+    connect(screen_, &GameScreen::helpHeld, this, &MainWindow::openParentsGate);
 }
 
 void MainWindow::start(GameTimer which)
@@ -120,6 +143,53 @@ void MainWindow::openHelp()
     help_->activateWindow();
 }
 
+// The gate, like the help, takes the game's input while it is open; the game plays on behind
+// it. The pointer is still on the help button, but the gate covers it.
+void MainWindow::openParentsGate()
+{
+    game_.onButtonHovered(Button::Help, false);
+    gate_ = new ParentsGate(this);
+    connect(gate_, &ParentsGate::passed, this, &MainWindow::openParentsCorner);
+    gate_->show();
+    gate_->activateWindow();
+}
+
+void MainWindow::openParentsCorner()
+{
+    corner_ = new ParentsCorner(content_, this);
+    corner_->showRecord(saved_, platform_.now().date());
+    connect(corner_, &ParentsCorner::settingsChanged, this, &MainWindow::changeSettings);
+    connect(corner_, &ParentsCorner::forgetConfirmed, this, &MainWindow::forgetLearning);
+    corner_->show();
+    corner_->activateWindow();
+}
+
+// The volume changes at once, the sound playing included; the other settings take effect
+// when the game next starts.
+void MainWindow::changeSettings(const ParentSettings &settings)
+{
+    saved_.settings = settings;
+    platform_.sound().setVolume(settings.gain());
+    settingsSaveTimer_->start();
+}
+
+void MainWindow::forgetLearning()
+{
+    saved_.forgetLearning();
+    save();
+    if (corner_)
+        corner_->showRecord(saved_, platform_.now().date());
+}
+
+void MainWindow::save()
+{
+    if (recordFile_.save(saved_) || std::exchange(saveFailureSaid_, true))
+        return;
+    sayOnStderr(QStringLiteral("the learning record cannot be saved in %1; the game plays on "
+                               "without saving it")
+                    .arg(recordFile_.path()));
+}
+
 void MainWindow::resizeEvent(QResizeEvent *)
 {
     const QSize design = GameScreen::DesignSize;
@@ -141,8 +211,14 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (help_)
-        help_->close();
+    for (QWidget *dialog : std::initializer_list<QWidget *>{help_, gate_, corner_}) {
+        if (dialog)
+            dialog->close();
+    }
+    if (settingsSaveTimer_->isActive()) {
+        settingsSaveTimer_->stop();
+        save();
+    }
     game_.shutDown();
     event->accept();
 }

@@ -3,6 +3,8 @@
 #include "Game.h"
 #include "GameRecord.h"
 #include "GameTimers.h"
+#include "RecordFile.h"
+#include "SavedRecord.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,12 +12,16 @@
 class Content;
 class GameScreen;
 class HelpWindow;
+class ParentsCorner;
+class ParentsGate;
 class Platform;
 class QTimer;
 
-// The game's main window: it owns the game's record, its timers, the screen and the rules,
-// and wires the screen's input and the timers' ticks to the rules. The game starts when the
-// window is made; closing it ends the game, help window included.
+// The game's main window: it owns the game's record, the learning record and its file, its
+// timers, the screen and the rules, and wires the screen's input and the timers' ticks to the
+// rules. The game starts when the window is made, at the level and volume the family's settings
+// say; closing it ends the game, help window and parents' corner included, and saves the
+// record. The help button held down opens the parents' gate, and its right answer the corner.
 //
 // It opens at the game's design size, or smaller on a screen too small for it, where the
 // desktop places it. It can be resized down to half the design size, maximised or shown full
@@ -43,12 +49,28 @@ private:
     QTimer *timer(GameTimer timer) const;
     void wireInput();
     void openHelp();
+    void openParentsGate();
+    void openParentsCorner();
+    void changeSettings(const ParentSettings &settings);
+    void forgetLearning();
+    void save();
 
+    Platform &platform_;
+    const Content &content_;
     GameRecord record_;
+    RecordFile recordFile_;
+    SavedRecord saved_;
+    // A record that cannot be saved is said once.
+    bool saveFailureSaid_ = false;
     GameScreen *screen_;
     QTimer *spinTimer_;
     QTimer *walkTimer_;
     QTimer *whirlTimer_;
+    // Saves the settings a moment after their last change, so that a volume slider dragged
+    // across its range writes the record once.
+    QTimer *settingsSaveTimer_;
     Game game_;
     QPointer<HelpWindow> help_;
+    QPointer<ParentsGate> gate_;
+    QPointer<ParentsCorner> corner_;
 };

@@ -82,6 +82,22 @@ TEST_F(WholeGame, playsFromStartUpThroughEveryLevelToTheEndScene)
     EXPECT_EQ(platform.output.heldCutOff, 0);
     EXPECT_EQ(view.scene, Bitmap::EndScene);
     EXPECT_FALSE(record.spinnerArmed);
+
+    // The learning record notes the game and nothing more: each quiz word answered once, the
+    // one wrong press, one day played up to the last level, too few days for a word to be known.
+    int answers = 0, wrong = 0;
+    for (int word = 0; word < content().wordCount(); ++word) {
+        EXPECT_NE(learning.state(word), WordState::Known) << word;
+        for (const WordDay &day : learning.wordDays(word)) {
+            answers += day.right + day.wrong;
+            wrong += day.wrong;
+            EXPECT_EQ(day.taught, 0) << word;
+        }
+    }
+    EXPECT_EQ(wrong, 1);
+    EXPECT_EQ(answers % 4, 1);
+    ASSERT_EQ(learning.playDays().size(), 1u);
+    EXPECT_EQ(learning.playDays().front().level, LevelCount);
 }
 
 } // namespace

@@ -62,7 +62,8 @@ done
 run_installed() {
     mkdir -p "$scratch/elsewhere"
     (cd "$scratch/elsewhere" &&
-        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$prefix/bin/hanzi-kitten" \
+        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$scratch/data" \
+            "$prefix/bin/hanzi-kitten" \
             --screenshot start.png 2>"$scratch/stderr") ||
         { cat "$scratch/stderr" >&2; fail "the installed program did not end cleanly"; }
     file -b "$scratch/elsewhere/start.png" | grep -q '^PNG image data, 625 x 521,' ||

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +25,8 @@ public:
     float randomUniform() override { return r_; }
     QString programFolder() const override { return {}; }
     QString dataFolder() const override { return {}; }
+    QString recordFolder() const override { return {}; }
+    QDateTime now() const override { return {}; }
 
 private:
     float r_;

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -281,6 +282,37 @@ TEST_F(SdlSoundOutputOnAPipe, aSoundAskedForBeforeTheDeviceOpensPlaysOnceItIs)
     ASSERT_TRUE(readUntil([&] { return ended; }, 3s));
     readUntil([] { return false; }, 300ms, 4);
     EXPECT_EQ(framesHeard(written, First).size(), std::size_t{Rate / 4});
+}
+
+// The loudest of the 16-bit samples written.
+int loudestSample(const QByteArray &written)
+{
+    int loudest = 0;
+    for (qsizetype at = 0; at + 1 < written.size(); at += 2)
+        loudest = std::max(loudest, std::abs(qFromLittleEndian<qint16>(written.constData() + at)));
+    return loudest;
+}
+
+// The volume scales every sample on its way to the device, and none is silence.
+TEST_F(SdlSoundOutputOnAPipe, theVolumeScalesEverySampleAndNoVolumeIsSilence)
+{
+    listen();
+    std::vector<int> loudest;
+    for (const double gain : {1.0, 0.5, 0.0}) {
+        output->setVolume(gain);
+        bool ended = false;
+        output->play(toneWave(0.3), [&ended] { ended = true; });
+        ASSERT_TRUE(readUntil([&] { return ended; }, 3s)) << gain;
+        // What the device took before the end was reported is still in the pipe.
+        readUntil([] { return false; }, 300ms, 4);
+        loudest.push_back(loudestSample(written));
+        // A read may end inside a frame: keep its start so the next samples stay aligned.
+        written.remove(0, written.size() - written.size() % 4);
+    }
+    // The tone's 8-bit amplitude of 38 is 38 * 256 in 16 bits.
+    EXPECT_EQ(loudest[0], 38 * 256);
+    EXPECT_NEAR(loudest[1], loudest[0] / 2, 2);
+    EXPECT_EQ(loudest[2], 0);
 }
 
 // Last: the stalled device it leaves behind never ends.

@@ -20,6 +20,7 @@ public:
     }
     void playFile(const QString &) override {}
     void stop() override {}
+    void setVolume(double) override {}
 
     struct Play {
         QByteArray wave;

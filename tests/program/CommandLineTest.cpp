@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <utility>
 #include <vector>
@@ -17,10 +20,13 @@ struct Ending {
     QString err;
 };
 
-// Runs the program with no display to reach, on Qt's default platform unless told another.
-Ending run(const QStringList &arguments, const QString &platform = QString())
+// Runs the program with no display to reach, on Qt's default platform unless told another, for
+// a parent who reads English unless told another language.
+Ending run(const QStringList &arguments, const QString &platform = QString(),
+           const QString &language = QStringLiteral("en_GB"))
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), language);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -46,7 +52,8 @@ TEST(CommandLine, answersHelpAndVersionWithoutADisplay)
         EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
         EXPECT_TRUE(help.out.startsWith(QLatin1String("Usage: hanzi-kitten [options]\n")))
             << help.out.toStdString();
-        for (const char *documented : {"--seed <N>", "--screenshot <FILE>", "--version"})
+        for (const char *documented :
+             {"--seed <N>", "--screenshot <FILE>", "--version", "--data-dir <DIR>", "--report"})
             EXPECT_TRUE(help.out.contains(QLatin1String(documented))) << documented;
         EXPECT_EQ(help.err, QString());
     }
@@ -56,6 +63,36 @@ TEST(CommandLine, answersHelpAndVersionWithoutADisplay)
         EXPECT_EQ(version.exitCode, 0);
         EXPECT_EQ(version.out, QStringLiteral("hanzi-kitten " HK_VERSION "\n"));
     }
+}
+
+// A Chinese-speaking parent reads the help and the report in Chinese, without a display. A
+// record that cannot be read is kept aside, said once on stderr, and the report says so.
+TEST(CommandLine, reportsTheRecordInTheParentsLanguageWithoutADisplay)
+{
+    const Ending help = run({QStringLiteral("--help")}, {}, QStringLiteral("zh_CN"));
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("用法：hanzi-kitten [选项]\n")))
+        << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--report             逐个词语")));
+
+    QTemporaryDir folder;
+    QFile damaged(folder.filePath(QStringLiteral("record.json")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{\"format\": 1, \"words\": ");
+    damaged.close();
+    const QStringList report = {QStringLiteral("--report"), QStringLiteral("--data-dir"),
+                                folder.path()};
+    const Ending english = run(report);
+    EXPECT_EQ(english.exitCode, 0) << english.err.toStdString();
+    EXPECT_TRUE(english.out.contains(QStringLiteral("The record started afresh on ")));
+    EXPECT_TRUE(english.out.contains(QStringLiteral("厨房\tchúfáng\tnot yet\t0\tnot asked yet\n")));
+    EXPECT_TRUE(english.err.contains(QStringLiteral("is damaged or cut short")));
+    EXPECT_EQ(english.err.count(u'\n'), 1) << english.err.toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+
+    const Ending chinese = run(report, {}, QStringLiteral("zh_CN"));
+    EXPECT_TRUE(chinese.out.contains(QStringLiteral("记录于 "))) << chinese.out.toStdString();
+    EXPECT_TRUE(chinese.out.contains(QStringLiteral("厨房\tchúfáng\t未学\t0\t未测试\n")));
+    EXPECT_EQ(chinese.err, QString());
 }
 
 // A command line the program does not understand is a usage error (status 2) that names

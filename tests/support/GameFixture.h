@@ -5,6 +5,7 @@
 #include "Game.h"
 #include "GameRecord.h"
 #include "Journal.h"
+#include "LearningRecord.h"
 #include "RecordingPlatform.h"
 
 #include <gtest/gtest.h>
@@ -46,5 +47,6 @@ protected:
     FakeView view{journal};
     FakeTimers timers;
     GameRecord record;
-    Game game{record, content(), view, timers, platform};
+    LearningRecord learning;
+    Game game{record, learning, content(), view, timers, platform};
 };

@@ -5,7 +5,9 @@
 #include "Platform.h"
 #include "SoundOutput.h"
 
+#include <QDateTime>
 #include <QObject>
+#include <QTemporaryDir>
 
 #include <deque>
 #include <functional>
@@ -36,6 +38,7 @@ public:
     void play(const QByteArray &wave, std::function<void()> ended) override;
     void playFile(const QString &path) override;
     void stop() override;
+    void setVolume(double gain) override { volume = gain; }
 
     bool isHolding() const { return static_cast<bool>(heldEnd_); }
     // The held sound playing reaches its end: what follows it runs.
@@ -45,6 +48,7 @@ public:
     // Held sounds that another sound or a stop cut off before their end.
     int heldCutOff = 0;
     bool endsHeldSoundsSoon = false;
+    double volume = 1;
 
 private:
     void cutOff();
@@ -55,7 +59,8 @@ private:
     QObject lifetime_;
 };
 
-// Recording sound, scripted random draws and a chosen program folder.
+// Recording sound, scripted random draws, a clock the test sets, a chosen program folder and a
+// record folder of its own, empty at first.
 class RecordingPlatform : public Platform {
 public:
     explicit RecordingPlatform(Journal &journal) : output(journal) {}
@@ -65,10 +70,16 @@ public:
     float randomUniform() override;
     QString programFolder() const override { return QStringLiteral("/games/kitten"); }
     QString dataFolder() const override { return QStringLiteral("/games/share/kitten"); }
+    QString recordFolder() const override { return recordFolder_.path(); }
+    QDateTime now() const override { return clock; }
 
     // Queues draws that make randomBelow(n) return each value.
     void scriptResults(int n, std::initializer_list<int> results);
 
     RecordingSoundOutput output;
     std::deque<float> draws;
+    QDateTime clock{QDate(2026, 5, 4), QTime(9, 0)};
+
+private:
+    QTemporaryDir recordFolder_;
 };

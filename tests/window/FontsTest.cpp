@@ -11,6 +11,7 @@
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QToolTip>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <map>
@@ -21,21 +22,25 @@
 namespace {
 
 const QString Family = QStringLiteral("Hanzi Kitten Kai");
+const QString ParentsFamily = QStringLiteral("Hanzi Kitten Kai Parents");
 
-// Every text the game can show, by where it comes from.
+// Every text a face must show, by where it comes from.
 using Texts = std::map<QString, QString>;
 
-void addContent(Texts &texts)
+// The words and poems for the game; the words and their pinyin for the parents' corner.
+void addContent(Texts &game, Texts &corner)
 {
     const Content content = Content::builtIn();
     for (int group = 0; group < Text::GroupCount; ++group) {
         for (int k = 0; k < Content::WordsPerGroup; ++k)
-            texts[QStringLiteral("word group %1").arg(group)] +=
+            game[QStringLiteral("word group %1").arg(group)] +=
                 content.word(content.groupWord(group, k));
     }
+    for (int word = 0; word < content.wordCount(); ++word)
+        corner[QStringLiteral("words and pinyin")] += content.word(word) + content.pinyin(word);
     for (int p = 0; p < Text::PoemCount; ++p) {
         const Poem &poem = content.poem(p);
-        QString &text = texts[QStringLiteral("poem %1").arg(p)];
+        QString &text = game[QStringLiteral("poem %1").arg(p)];
         text = poem.title + poem.poet;
         for (const QString &line : poem.lines)
             text += line;
@@ -43,8 +48,9 @@ void addContent(Texts &texts)
 }
 
 // The string literals of the sources that hold a character beyond ASCII: the window titles,
-// the tool tip, the help text. The command line's go to the terminal.
-void addLiterals(Texts &texts)
+// the tool tip, the help text for the game, and the corner's own for the corner. The command
+// line's go to the terminal.
+void addLiterals(Texts &game, Texts &corner)
 {
     static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
     static const QRegularExpression lineComment(QStringLiteral("//[^\n]*"));
@@ -58,12 +64,39 @@ void addLiterals(Texts &texts)
         QFile file(name);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         const QString code = QString::fromUtf8(file.readAll()).remove(lineComment);
+        const QString where = name.mid(sources.size() + 1);
+        Texts &texts = where.startsWith(QLatin1String("corner/")) ? corner : game;
         for (const auto &match : literal.globalMatch(code)) {
             const QString text = match.captured(1);
             if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 127; }))
-                texts[name.mid(sources.size() + 1)] += text;
+                texts[where] += text;
         }
     }
+}
+
+// The translations the parents' corner shows, by context; the command line's go to the
+// terminal. The corner's English is the sources' ASCII.
+void addTranslations(Texts &corner)
+{
+    QDirIterator files(QStringLiteral(HK_SOURCE_DIR "/translations"), {QStringLiteral("*.ts")});
+    while (files.hasNext()) {
+        QFile file(files.next());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+        QXmlStreamReader ts(&file);
+        QString context;
+        while (!ts.atEnd()) {
+            if (ts.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (ts.name() == QLatin1String("name"))
+                context = ts.readElementText();
+            else if (ts.name() == QLatin1String("translation") &&
+                     context != QLatin1String("CommandLine"))
+                corner[QStringLiteral("translation ") + context] += ts.readElementText();
+        }
+        EXPECT_FALSE(ts.hasError()) << file.fileName().toStdString();
+    }
+    for (char16_t c = 0x21; c < 0x7f; ++c)
+        corner[QStringLiteral("ASCII")] += QChar(c);
 }
 
 // The characters of a text that a face lacks.
@@ -77,29 +110,39 @@ QString missing(const QRawFont &face, const QString &text)
     return lacking;
 }
 
-// The built-in faces must hold every character of every text the game can show, or that
-// character would show as a box (or in another machine font). Regenerating the font with
-// tools/assets/fonts/make-font.py after changing a text fixes this.
-TEST(Fonts, theFontHoldsEveryCharacterTheGameCanShow)
+// Fails where a built-in face lacks a character of the texts.
+void expectFaceHolds(const QString &file, const QString &family, const Texts &texts)
 {
-    Texts texts;
-    addContent(texts);
-    addLiterals(texts);
-    ASSERT_TRUE(texts.count(QStringLiteral("help/HelpWindow.cpp")));
-    for (const QString &weight : {QStringLiteral("Regular"), QStringLiteral("Bold")}) {
-        QFile file(QStringLiteral(":/fonts/HanziKittenKai-%1.ttf").arg(weight));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << weight.toStdString();
-        const QRawFont face(file.readAll(), 20);
-        ASSERT_TRUE(face.isValid());
-        EXPECT_EQ(face.familyName(), Family);
-        for (const auto &[where, text] : texts)
-            EXPECT_EQ(missing(face, text), QString()) << weight.toStdString() << " lacks these "
-                                                      << "of " << where.toStdString();
-    }
+    QFile font(QStringLiteral(":/fonts/%1.ttf").arg(file));
+    ASSERT_TRUE(font.open(QIODevice::ReadOnly)) << file.toStdString();
+    const QRawFont face(font.readAll(), 20);
+    ASSERT_TRUE(face.isValid());
+    EXPECT_EQ(face.familyName(), family);
+    for (const auto &[where, text] : texts)
+        EXPECT_EQ(missing(face, text), QString())
+            << file.toStdString() << " lacks these of " << where.toStdString();
+}
+
+// The built-in faces must hold every character of every text the game can show, and the
+// corner's face every character of the corner in both its languages, or that character would
+// show as a box (or in another machine font). Regenerating the fonts with
+// tools/assets/fonts/make-font.py after changing a text or a translation fixes this.
+TEST(Fonts, theFontsHoldEveryCharacterTheGameAndTheCornerCanShow)
+{
+    Texts game, corner;
+    addContent(game, corner);
+    addLiterals(game, corner);
+    addTranslations(corner);
+    ASSERT_TRUE(game.count(QStringLiteral("help/HelpWindow.cpp")));
+    ASSERT_TRUE(corner.count(QStringLiteral("translation ParentsCorner")));
+    for (const char *weight : {"Regular", "Bold"})
+        expectFaceHolds(QStringLiteral("HanziKittenKai-") + weight, Family, game);
+    expectFaceHolds(QStringLiteral("HanziKittenKaiParents-Regular"), ParentsFamily, corner);
 }
 
 // Captions and poems are set in the bold face, the poet line, the help text and the tool tips
-// in the regular one: the built-in faces, found by name whatever else the machine has.
+// in the regular one, the parents' corner in its own: the built-in faces, found by name
+// whatever else the machine has.
 TEST(Fonts, theGameSetsItsTextInItsOwnFacesOnAnyMachine)
 {
     Fonts::install();
@@ -115,6 +158,8 @@ TEST(Fonts, theGameSetsItsTextInItsOwnFacesOnAnyMachine)
         EXPECT_EQ(QRawFont::fromFont(font.first).styleName(), font.second) << use;
         EXPECT_TRUE(QFontMetrics(font.first).inFontUcs4(U'猫')) << use;
     }
+    EXPECT_EQ(QFontInfo(Fonts::parentText()).family(), ParentsFamily);
+    EXPECT_TRUE(QFontMetrics(Fonts::parentText()).inFontUcs4(U'园'));
 }
 
 } // namespace

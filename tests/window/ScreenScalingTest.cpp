@@ -35,8 +35,10 @@ QImage startScreen(const QString &scale)
         QStringLiteral("offscreen:configfile=" HK_SOURCE_DIR "/tests/window/large-screen.json"));
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     game.setProcessEnvironment(environment);
-    game.start(QStringLiteral(HK_PROGRAM), {QStringLiteral("--seed"), QStringLiteral("1"),
-                                            QStringLiteral("--screenshot"), file});
+    // A record folder of its own, so the family's settings of the machine play no part.
+    game.start(QStringLiteral(HK_PROGRAM),
+               {QStringLiteral("--seed"), QStringLiteral("1"), QStringLiteral("--screenshot"), file,
+                QStringLiteral("--data-dir"), folder.path()});
     EXPECT_TRUE(game.waitForFinished(60000));
     EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(game.exitCode(), 0) << game.readAllStandardError().toStdString();

@@ -86,8 +86,10 @@ public:
                            QStringLiteral("unix:path=/nonexistent"));
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
+        // The game's record goes to the test's own folder, never the machine user's.
         process_.start(QStringLiteral(HK_PROGRAM),
-                       {QStringLiteral("--seed"), QString::number(seedForAFirstSpinOfFive())});
+                       {QStringLiteral("--seed"), QString::number(seedForAFirstSpinOfFive()),
+                        QStringLiteral("--data-dir"), runtimeFolder + QStringLiteral("/record")});
     }
     ~Game()
     {

@@ -1,8 +1,9 @@
 // hk-monkey: plays whole games through the real main window, headless, the way a four-year-old
 // would: random presses, double-clicks, moves and drags over the whole window and the help
-// window, with the timers running fast and every sound ending as soon as the event loop runs.
-// After every event it checks what must always hold, and every so often that a simple player
-// still gets the game to its next spin.
+// window, with the timers running fast and every sound ending as soon as the event loop runs;
+// now and then a grown-up holds the help button and goes through the parents' gate into the
+// corner, pressing keys and clicking there. After every event it checks what must always hold,
+// and every so often that a simple player still gets the game to its next spin.
 //
 //   hk-monkey [--seed N] [--events N]
 //
@@ -11,7 +12,7 @@
 #include "Catalogue.h"
 #include "Content.h"
 #include "Fonts.h"
-#include "HelpWindow.h"
+#include "GrownUp.h"
 #include "MainWindow.h"
 #include "Platform.h"
 #include "Resources.h"
@@ -20,10 +21,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -67,6 +70,7 @@ public:
         heard.push_back({});
     }
     void stop() override { held_ = 0; }
+    void setVolume(double) override {}
     // A game that ends cuts its last sound off.
     void forgetGame()
     {
@@ -94,7 +98,7 @@ private:
     int held_ = 0;
 };
 
-// Seeded draws, sounds that end at once.
+// Seeded draws, sounds that end at once, the real clock and a record folder of its own.
 class MonkeyPlatform : public Platform {
 public:
     explicit MonkeyPlatform(unsigned seed) : generator(seed) {}
@@ -109,9 +113,12 @@ public:
     {
         return QStringLiteral("/nonexistent/share/hanzi-kitten");
     }
+    QString recordFolder() const override { return records.path(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
 
     WatchingOutput output;
     std::mt19937 generator;
+    QTemporaryDir records;
 };
 
 QImage rgb32(const QImage &image)
@@ -175,7 +182,6 @@ private:
     void checkBoard();
     bool simplePlayerReachesASpin();
     bool simpleMove();
-    QWidget *helpWindow() const;
     int countWhirls() const;
     QString describe() const;
     void finding(const QString &what);
@@ -183,6 +189,7 @@ private:
     const Content &content_;
     MonkeyPlatform platform_;
     std::mt19937 random_;
+    GrownUp grownUp_{random_};
     CellLooks looks_;
     std::unique_ptr<MainWindow> window_;
     long event_ = 0;
@@ -232,12 +239,12 @@ QPoint Monkey::centreOf(const char *name) const
 
 void Monkey::randomEvent()
 {
-    if (QWidget *help = helpWindow(); help && random_() % 3 == 0) {
-        if (random_() % 2)
-            help->close();
-        else
-            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
-                              QPoint(random_() % help->width(), random_() % help->height()));
+    if (QWidget *dialog = GrownUp::openDialog(); dialog && random_() % 3 == 0) {
+        grownUp_.actIn(dialog);
+        return;
+    }
+    if (random_() % 60 == 0) {
+        grownUp_.holdHelp(*window_, centreOf("helpButton"));
         return;
     }
     QWindow *window = window_->windowHandle();
@@ -310,15 +317,6 @@ void Monkey::letTimeRun(int milliseconds)
     while (clock.elapsed() < milliseconds);
 }
 
-QWidget *Monkey::helpWindow() const
-{
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (qobject_cast<HelpWindow *>(top) && top->isVisible())
-            return top;
-    }
-    return nullptr;
-}
-
 void Monkey::finding(const QString &what)
 {
     if (++findings_ <= 20)
@@ -334,17 +332,19 @@ void Monkey::check()
                     .arg(describe()));
         platform_.output.startedWhileHeld = 0;
     }
-    int helps = 0;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        helps += qobject_cast<HelpWindow *>(top) && top->isVisible() ? 1 : 0;
-    if (helps > 1)
-        finding(QStringLiteral("%1 help windows are open").arg(helps));
-    // The help takes the game's input while it is open; without it the game takes input.
-    if (helps == 1 && QApplication::activeModalWidget() != helpWindow())
-        finding(QStringLiteral("the help window is open but the game takes input"));
-    if (helps == 0 && (!window_->isEnabled() || QApplication::activeModalWidget()))
-        finding(QStringLiteral("the game takes no input with no help window open"));
-    if (window_->size() != WindowSize)
+    // One of the help, the gate and the corner at most is open, and it takes the game's input
+    // while it is; without one the game takes input.
+    const int dialogs = GrownUp::openDialogs();
+    QWidget *dialog = GrownUp::openDialog();
+    if (dialogs > 1)
+        finding(QStringLiteral("%1 windows are open over the game").arg(dialogs));
+    if (dialog && !GrownUp::holdsInput(dialog))
+        finding(QStringLiteral("%1 is open but the game takes input")
+                    .arg(QLatin1String(dialog->metaObject()->className())));
+    if (!dialog && (!window_->isEnabled() || QApplication::activeModalWidget()))
+        finding(QStringLiteral("the game takes no input with no window open over it"));
+    // The corner may have chosen full screen for the games after it.
+    if (window_->size() != WindowSize && !window_->isFullScreen())
         finding(
             QStringLiteral("the window is %1 x %2").arg(window_->width()).arg(window_->height()));
 }
@@ -395,13 +395,14 @@ int Monkey::countWhirls() const
     return static_cast<int>(std::ranges::count(platform_.output.heard, Sound::Whirl));
 }
 
-// What a child who knows the words does: closes the help, leaves teaching with the bee,
+// What a child who knows the words does: closes what is open over the game (a grown-up's
+// help, gate or corner), leaves teaching with the bee,
 // presses the word asked, and otherwise spins.
 bool Monkey::simpleMove()
 {
     letTimeRun(30);
-    if (QWidget *help = helpWindow()) {
-        help->close();
+    if (QWidget *dialog = GrownUp::openDialog()) {
+        dialog->close();
         return true;
     }
     QWindow *window = window_->windowHandle();
@@ -464,8 +465,8 @@ int Monkey::run(long events)
     }
     window_->close();
     std::printf("%ld events, %d games begun, %ld checks, longest way to a spin %d moves, "
-                "%d findings\n",
-                event_, games_, checks_, longestWayToASpin_, findings_);
+                "%d visits to the parents' corner, %d findings\n",
+                event_, games_, checks_, longestWayToASpin_, grownUp_.cornersReached(), findings_);
     return findings_ == 0 ? 0 : 1;
 }
 
