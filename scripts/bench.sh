@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game's own benchmark: starts the real program under Xvfb, N times, and reports min /
 # median / max of what a player's machine feels: exec to the window and to the painted board,
 # memory, CPU and wake-ups while idle, the board's repaint per step (timed by the program in a

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the step-file fuzzer with clang into build-fuzz/ and runs it from the seed corpus.
 # Arguments after the script's name go to libFuzzer; by default it runs for 60 seconds:
 #   scripts/fuzz.sh                       one minute, as CI runs it

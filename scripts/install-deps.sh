@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that a purpose needs, and nothing that is already there. Quick
 # when everything is installed. Uses sudo when not run as root.
 #   scripts/install-deps.sh            build and play

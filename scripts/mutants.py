@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Proves what the test suite catches: applies deliberate faults to a scratch copy of the
 sources, one at a time, rebuilds, runs the tests and reports which tests fail for each.
 Every fault must be caught; the script exits non-zero if one survives or no longer applies.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package of the game, build-package/hanzi-kitten_<version>_amd64.deb, and
 # checks it with lintian, which must find no error and no warning (the info tags it finds are
 # listed, and explained in the README). The build is a release build with Debian's hardening

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The game's three timers: the second's pause between a spin's number and the walk, the 200 ms

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the bytes of a sound file handed to the game's file playback, such as
 // the step sound beside the program: whatever they are, decoding ends at once with bounded
 // memory, and what it gives is whole frames of at most the longest sound a file may hold.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix and checks it as a desktop sees it: the files where
 # the XDG and Debian conventions put them, the desktop entry and the AppStream metadata valid,
 # and the installed program, started from another folder, finding its step sound in its data

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Regenerates every asset of the game, deterministically, from the sources under tools/assets/:
 #
 #   resources/bitmaps/NNN.bmp   drawn by the bitmap generator (tools/assets/bitmaps/), with

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // hk-bench-run: one measured run of the game under an X server (Xvfb), from outside the program.
 //
 //   hk-bench-run PROGRAM [--idle-seconds N]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // hk-monkey: plays whole games through the real main window, headless, the way a four-year-old
 // would: random presses, double-clicks, moves and drags over the whole window and the help
 // window, with the timers running fast and every sound ending as soon as the event loop runs;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // draw-bitmaps: draws every bitmap of the game as NNN.bmp with its sharper variants for
 // high-resolution screens, NNN@2x.png and NNN@3x.png; or the program's icon at the sizes desktops
 // ask for; or lays finished bitmaps out on one contact sheet for review.

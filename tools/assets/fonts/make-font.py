@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Makes the game's own fonts: the characters the game shows, cut from the LXGW WenKai faces
 that Debian ships, under names of their own.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Regenerates every sound of the game from the text manifests beside this script:
 #
 #   resources/sounds/NNN.wav   the numbered sounds built into the program

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // sound-meter: prints what SoundMeter measures in WAVE files.
 //
 //   sound-meter level FILE          "VOICED ACTIVE PEAK" in dBFS (used by generate.sh)
