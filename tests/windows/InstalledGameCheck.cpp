@@ -1,0 +1,186 @@
+// SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Checks a game started by someone else on the X display DISPLAY, as the Windows installer's
+// test starts the installed game under Wine: its window shows the start screen with the board
+// and the spinner exactly as the reference picture (the Linux program's start screen, at the
+// same seed) has them, it answers a window manager's pings, and it is asked to close as a
+// window manager's close button asks. The window's picture is saved for people to look at.
+//   hk-installed-game-check REFERENCE.png SCREENSHOT.png SECONDS
+// Ends with status 0 when all holds, 1 otherwise, saying why on standard error.
+
+#include "PingProbe.h"
+#include "XDriver.h"
+
+#include <QImage>
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// The board (the ring of squares and the scene) and the spinner, in the game's design pixels.
+constexpr QRect Board(0, 0, 520, 521);
+constexpr QRect Spinner(525, 20, 95, 95);
+
+// How far a window manager or Wine may set the game's picture into its top-level window.
+constexpr int MaxInset = 48;
+
+struct Found {
+    XWindow window = 0;
+    QPoint origin;
+};
+
+int channelDistance(std::uint32_t a, std::uint32_t b)
+{
+    int most = 0;
+    for (int shift : {0, 8, 16})
+        most = std::max(most, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
+    return most;
+}
+
+// The pixels of area in window (at origin) that differ from the reference.
+int differences(XDriver &x, XWindow window, QPoint origin, const QImage &reference, QRect area)
+{
+    const std::vector<std::uint32_t> shown =
+        x.pixels(window, origin.x() + area.x(), origin.y() + area.y(), area.width(), area.height());
+    if (shown.size() != std::size_t(area.width()) * area.height())
+        return area.width() * area.height();
+    int count = 0;
+    for (int row = 0; row < area.height(); ++row) {
+        for (int column = 0; column < area.width(); ++column) {
+            const std::uint32_t expected =
+                reference.pixel(area.x() + column, area.y() + row) & 0xffffff;
+            count += channelDistance(shown[std::size_t(row) * area.width() + column], expected) > 2
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
+}
+
+// Where in window the reference's top-left corner shows, if it does: the first rows of the
+// board are looked for at every inset a frame may add.
+std::optional<QPoint> originOf(XDriver &x, XWindow window, const QImage &reference)
+{
+    const XDriver::Size size = x.size(window);
+    if (size.width < reference.width() || size.height < reference.height())
+        return std::nullopt;
+    constexpr int Rows = 8;
+    const int width = std::min(size.width, Board.width() + MaxInset);
+    const int height = std::min(size.height, Rows + MaxInset);
+    const std::vector<std::uint32_t> corner = x.pixels(window, 0, 0, width, height);
+    if (corner.size() != std::size_t(width) * height)
+        return std::nullopt;
+    const auto matchesAt = [&](int dx, int dy) {
+        for (int row = 0; row < Rows; ++row) {
+            for (int column = 0; column < Board.width(); ++column) {
+                const std::uint32_t expected = reference.pixel(column, row) & 0xffffff;
+                const std::uint32_t shown = corner[std::size_t(dy + row) * width + dx + column];
+                if (channelDistance(shown, expected) > 2)
+                    return false;
+            }
+        }
+        return true;
+    };
+    for (int dy = 0; dy + Rows <= height; ++dy) {
+        for (int dx = 0; dx + Board.width() <= width; ++dx) {
+            if (matchesAt(dx, dy))
+                return QPoint(dx, dy);
+        }
+    }
+    return std::nullopt;
+}
+
+// Waits for a mapped window that shows the reference's board and spinner.
+std::optional<Found> findGame(XDriver &x, const QImage &reference, Clock::time_point deadline)
+{
+    std::vector<XWindow> windows;
+    while (Clock::now() < deadline) {
+        if (const XWindow mapped = x.waitForMappedWindow(0.2))
+            windows.push_back(mapped);
+        for (XWindow window : windows) {
+            const std::optional<QPoint> origin = originOf(x, window, reference);
+            if (origin && differences(x, window, *origin, reference, Board) == 0 &&
+                differences(x, window, *origin, reference, Spinner) == 0)
+                return Found{window, *origin};
+        }
+    }
+    for (XWindow window : windows) {
+        const XDriver::Size size = x.size(window);
+        std::fprintf(stderr, "a window of %dx%d does not show the start screen\n", size.width,
+                     size.height);
+    }
+    return std::nullopt;
+}
+
+bool save(XDriver &x, const Found &game, const QSize &size, const QString &file)
+{
+    const std::vector<std::uint32_t> shown =
+        x.pixels(game.window, game.origin.x(), game.origin.y(), size.width(), size.height());
+    if (shown.size() != std::size_t(size.width()) * size.height())
+        return false;
+    QImage image(size, QImage::Format_RGB32);
+    for (int row = 0; row < size.height(); ++row) {
+        for (int column = 0; column < size.width(); ++column)
+            image.setPixel(column, row, shown[std::size_t(row) * size.width() + column]);
+    }
+    return image.save(file, "PNG");
+}
+
+// Windows' own programs outlive an X error on a window Wine has just destroyed; so does this.
+int ignoreErrors(Display *, XErrorEvent *)
+{
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s REFERENCE.png SCREENSHOT.png SECONDS\n", argv[0]);
+        return 2;
+    }
+    const QImage reference(QString::fromLocal8Bit(argv[1]));
+    if (reference.isNull()) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 2;
+    }
+    XSetErrorHandler(ignoreErrors);
+    XDriver x;
+    const auto deadline = Clock::now() + std::chrono::seconds(std::atoi(argv[3]));
+    const std::optional<Found> game = findGame(x, reference, deadline);
+    if (!game) {
+        std::fprintf(stderr, "the start screen's board and spinner never showed\n");
+        return 1;
+    }
+    std::printf("the start screen shows at (%d, %d) of window 0x%lx, board and spinner as on "
+                "Linux\n",
+                game->origin.x(), game->origin.y(), game->window);
+    if (!save(x, *game, reference.size(), QString::fromLocal8Bit(argv[2])))
+        std::fprintf(stderr, "cannot save the window's picture to %s\n", argv[2]);
+    bool answered = false;
+    {
+        PingProbe ping(game->window, 100ms);
+        std::this_thread::sleep_for(2s);
+        std::printf("pings answered: %d, longest wait %lld ms\n", ping.answered(),
+                    static_cast<long long>(ping.longestWait().count()));
+        answered = ping.answered() >= 10 && ping.longestWait() < 1s;
+    }
+    x.close(game->window);
+    if (!answered)
+        std::fprintf(stderr, "the window did not answer its pings\n");
+    return answered ? 0 : 1;
+}

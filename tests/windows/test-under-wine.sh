@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Hanzi Kitten developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Windows build's tests under Wine, on an Xvfb display of their own (scripts/windows.sh
+# --test runs this):
+# 1. the rule tests and the window tests, built for Windows, through CTest (offscreen Qt and
+#    dummy SDL audio, as on Linux), in a scratch Wine prefix;
+# 2. the installer, in another scratch prefix: setup.exe /S installs for the user without
+#    asking, with the Start-menu shortcut and the installed-apps entry; the installed game,
+#    started from another folder, shows the start screen with the board and spinner exactly
+#    as the Linux program does, answers a window manager's pings and ends cleanly when
+#    closed; the uninstaller removes every file the installer wrote, the shortcut and the
+#    entry.
+#   tests/windows/test-under-wine.sh BUILD SETUP.exe QT_PREFIX SDL_PREFIX GTEST_PREFIX
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=$1 installer=$2
+shift 2
+work=$(mktemp -d)
+export WINEDEBUG=-all
+# No prompts to install Wine's Mono and Gecko into a scratch prefix; nothing here needs them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+unset WAYLAND_DISPLAY
+
+xvfb=
+cleanup() {
+    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# An Xvfb of the test's own, on the first free display number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+
+windows_path() { echo "Z:${1//\//\\}"; }
+
+new_prefix() {
+    export WINEPREFIX=$1
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+}
+
+# 1. The tests, with the DLLs of the libraries on Wine's search path.
+begin=$SECONDS
+new_prefix "$build/wine-tests"
+paths=()
+for prefix in "$@"; do paths+=("$(windows_path "$prefix/bin")"); done
+export WINEPATH
+WINEPATH=$(IFS=';'; echo "${paths[*]}")
+ctest --test-dir "$build" --output-on-failure --timeout 600
+unset WINEPATH
+echo "test-under-wine.sh: the tests under Wine took $((SECONDS - begin)) s"
+
+# 2. The installer.
+begin=$SECONDS
+new_prefix "$build/wine-install"
+user_folder=$WINEPREFIX/drive_c/users/$(id -un)
+installed=$user_folder/AppData/Local/Programs/Hanzi\ Kitten
+shortcut=$user_folder/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/小猫学汉字.lnk
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\HanziKitten'
+fail() { echo "test-under-wine.sh: $*" >&2; exit 1; }
+
+wine "$installer" /S
+wineserver -w
+[[ -f "$installed/hanzi-kitten.exe" ]] || fail "setup.exe /S installed no program in $installed"
+(cd "$build/stage" && find . -type f | sort) >"$work/staged"
+(cd "$installed" && find . -type f ! -name uninstall.exe | sort) >"$work/installed"
+diff -u "$work/staged" "$work/installed" || fail "the installed files differ from the staged ones"
+[[ -f "$shortcut" ]] || fail "no Start-menu shortcut $shortcut"
+wine reg query "$key" /v UninstallString | grep -q 'uninstall.exe' ||
+    fail "no entry in the installed apps"
+echo "test-under-wine.sh: installed $(wc -l <"$work/installed") files, the shortcut and the entry"
+
+# The Linux program's start screen at the same seed is the reference.
+mkdir -p "$work/linux-record" "$work/elsewhere"
+QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build/hanzi-kitten --seed 7 \
+    --data-dir "$work/linux-record" --screenshot "$work/linux-start.png" 2>/dev/null
+program='C:\users\'"$(id -un)"'\AppData\Local\Programs\Hanzi Kitten\hanzi-kitten.exe'
+(cd "$work/elsewhere" && exec wine "$program" --seed 7) &
+game=$!
+status=0
+build/hk-installed-game-check "$work/linux-start.png" "$build/wine-start-screen.png" 180 ||
+    status=$?
+if ! timeout 20 tail --pid=$game -f /dev/null; then
+    kill $game 2>/dev/null
+    fail "the game did not end within 20 s of its close"
+fi
+wait $game || fail "the game ended with status $? after its close"
+[[ $status -eq 0 ]] || fail "the installed game failed its check under Wine"
+echo "test-under-wine.sh: the installed game ran; its window is in $build/wine-start-screen.png"
+
+wine "$installed/uninstall.exe" /S
+wineserver -w
+[[ ! -e "$installed" ]] || fail "the uninstaller left: $(cd "$installed" && find . | tr '\n' ' ')"
+[[ ! -e "$shortcut" ]] || fail "the uninstaller left the Start-menu shortcut"
+if wine reg query "$key" >/dev/null 2>&1; then fail "the uninstaller left the entry"; fi
+echo "test-under-wine.sh: the uninstaller removed every file, the shortcut and the entry"
+echo "test-under-wine.sh: the installer's test under Wine took $((SECONDS - begin)) s"
