@@ -117,6 +117,8 @@ TEST(SdlSoundOutput, anAbsurdStepFileHoldsUpNoSoundAfterIt)
     }
 }
 
+// Threads are seen by name in Linux's /proc only.
+#ifndef _WIN32
 // SDL's audio thread, which runs while the device is open.
 bool audioThreadRuns()
 {
@@ -144,6 +146,7 @@ TEST(SdlSoundOutput, releasesTheDeviceWhenIdleAndPlaysWholeSoundsOnceItIsBack)
     std::this_thread::sleep_for(400ms);
     EXPECT_TRUE(audioThreadRuns());
 }
+#endif
 
 TEST(SdlSoundOutput, withoutADeviceEverySoundEndsAtOnce)
 {
