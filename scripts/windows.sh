@@ -136,7 +136,9 @@ build_gtest() {
 # shared Core, Gui, Widgets, Network (for the single-instance socket) and Test, the image
 # and text libraries bundled, nothing else. OpenGL is off, and dynamicgl with it (the windows
 # platform plugin does not build with the one but not the other); accessibility and tablet
-# events are off because Debian's sources leave out their Windows parts.
+# events are off because Debian's sources leave out their Windows parts. The game draws with
+# Qt's raster engine and reads only BMP and PNG pictures: the Direct2D platform plugin and
+# the GIF and JPEG readers are left out. An interrupted build resumes where it stopped.
 build_qt() {
     local version src
     version=$(source_version qt6-base-dev)
@@ -145,10 +147,12 @@ build_qt() {
     src=$(fetch_source qt6-base "$version")
     echo "Building Qt $version for Windows into $qt_prefix (about an hour on two cores;" \
          "log: $cache/qt.log)"
-    rm -rf "$qt_prefix" "$cache/build-qt"
+    rm -rf "$qt_prefix"
+    grep -qsF "CMAKE_HOME_DIRECTORY:INTERNAL=$src" "$cache/build-qt/CMakeCache.txt" ||
+        rm -rf "$cache/build-qt"
     local off=(sql dbus opengl printsupport concurrent xml vulkan accessibility tabletevent
-               dynamicgl openssl)
-    local bundled=(zlib png jpeg pcre2 freetype harfbuzz doubleconversion)
+               dynamicgl openssl direct2d gif jpeg)
+    local bundled=(zlib png pcre2 freetype harfbuzz doubleconversion)
     local options=() f
     for f in "${off[@]}"; do options+=("-DFEATURE_$f=OFF"); done
     for f in "${bundled[@]}"; do options+=("-DFEATURE_system_$f=OFF"); done
