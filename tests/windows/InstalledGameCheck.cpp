@@ -4,10 +4,13 @@
 
 // Checks a game started by someone else on the X display DISPLAY, as the Windows installer's
 // test starts the installed game under Wine: its window shows the start screen with the board
-// and the spinner exactly as the reference picture (the Linux program's start screen, at the
-// same seed) has them, it answers a window manager's pings, and it is asked to close as a
-// window manager's close button asks. The window's picture is saved for people to look at.
-//   hk-installed-game-check REFERENCE.png SCREENSHOT.png SECONDS
+// and the spinner exactly as START.png (the Linux program's start screen, at the same seed)
+// has them, and it answers a window manager's pings. Then a click on the spinner plays the
+// first turn until the screen stays still; with LINUX_DIR, the board and the spinner must then
+// show as they did when this ran on the Linux program. Last, the window is asked to close as
+// a window manager's close button asks. The window's pictures go into OUT_DIR, start.png and
+// after-spin.png, for people to look at.
+//   hk-installed-game-check START.png OUT_DIR SECONDS [LINUX_DIR]
 // Ends with status 0 when all holds, 1 otherwise, saying why on standard error.
 
 #include "PingProbe.h"
@@ -33,6 +36,7 @@ using Clock = std::chrono::steady_clock;
 // The board (the ring of squares and the scene) and the spinner, in the game's design pixels.
 constexpr QRect Board(0, 0, 520, 521);
 constexpr QRect Spinner(525, 20, 95, 95);
+constexpr QPoint SpinnerCentre(572, 68);
 
 // How far a window manager or Wine may set the game's picture into its top-level window.
 constexpr int MaxInset = 48;
@@ -50,24 +54,37 @@ int channelDistance(std::uint32_t a, std::uint32_t b)
     return most;
 }
 
-// The pixels of area in window (at origin) that differ from the reference.
-int differences(XDriver &x, XWindow window, QPoint origin, const QImage &reference, QRect area)
+// What the window shows at origin, as large as the reference, or a null image.
+QImage grab(XDriver &x, XWindow window, QPoint origin, QSize size)
 {
     const std::vector<std::uint32_t> shown =
-        x.pixels(window, origin.x() + area.x(), origin.y() + area.y(), area.width(), area.height());
-    if (shown.size() != std::size_t(area.width()) * area.height())
+        x.pixels(window, origin.x(), origin.y(), size.width(), size.height());
+    if (shown.size() != std::size_t(size.width()) * size.height())
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    for (int row = 0; row < size.height(); ++row) {
+        for (int column = 0; column < size.width(); ++column)
+            image.setPixel(column, row, shown[std::size_t(row) * size.width() + column]);
+    }
+    return image;
+}
+
+// The pixels of area that differ between two pictures of the game.
+int differences(const QImage &shown, const QImage &reference, QRect area)
+{
+    if (shown.isNull() || reference.isNull())
         return area.width() * area.height();
     int count = 0;
-    for (int row = 0; row < area.height(); ++row) {
-        for (int column = 0; column < area.width(); ++column) {
-            const std::uint32_t expected =
-                reference.pixel(area.x() + column, area.y() + row) & 0xffffff;
-            count += channelDistance(shown[std::size_t(row) * area.width() + column], expected) > 2
-                         ? 1
-                         : 0;
-        }
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        for (int column = area.left(); column <= area.right(); ++column)
+            count += channelDistance(shown.pixel(column, row), reference.pixel(column, row)) > 2;
     }
     return count;
+}
+
+bool boardAndSpinnerMatch(const QImage &shown, const QImage &reference)
+{
+    return differences(shown, reference, Board) == 0 && differences(shown, reference, Spinner) == 0;
 }
 
 // Where in window the reference's top-left corner shows, if it does: the first rows of the
@@ -112,8 +129,8 @@ std::optional<Found> findGame(XDriver &x, const QImage &reference, Clock::time_p
             windows.push_back(mapped);
         for (XWindow window : windows) {
             const std::optional<QPoint> origin = originOf(x, window, reference);
-            if (origin && differences(x, window, *origin, reference, Board) == 0 &&
-                differences(x, window, *origin, reference, Spinner) == 0)
+            if (origin &&
+                boardAndSpinnerMatch(grab(x, window, *origin, reference.size()), reference))
                 return Found{window, *origin};
         }
     }
@@ -125,18 +142,47 @@ std::optional<Found> findGame(XDriver &x, const QImage &reference, Clock::time_p
     return std::nullopt;
 }
 
-bool save(XDriver &x, const Found &game, const QSize &size, const QString &file)
+// The window's picture once it has stayed the same for three seconds, at most a minute.
+QImage whenStill(XDriver &x, const Found &game, QSize size)
 {
-    const std::vector<std::uint32_t> shown =
-        x.pixels(game.window, game.origin.x(), game.origin.y(), size.width(), size.height());
-    if (shown.size() != std::size_t(size.width()) * size.height())
-        return false;
-    QImage image(size, QImage::Format_RGB32);
-    for (int row = 0; row < size.height(); ++row) {
-        for (int column = 0; column < size.width(); ++column)
-            image.setPixel(column, row, shown[std::size_t(row) * size.width() + column]);
+    QImage last = grab(x, game.window, game.origin, size);
+    auto since = Clock::now();
+    const auto begin = since;
+    while (Clock::now() - since < 3s && Clock::now() - begin < 60s) {
+        std::this_thread::sleep_for(250ms);
+        QImage now = grab(x, game.window, game.origin, size);
+        if (now != last) {
+            last = now;
+            since = Clock::now();
+        }
     }
-    return image.save(file, "PNG");
+    return last;
+}
+
+bool answersPings(const Found &game)
+{
+    PingProbe ping(game.window, 100ms);
+    std::this_thread::sleep_for(2s);
+    std::printf("pings answered: %d, longest wait %lld ms\n", ping.answered(),
+                static_cast<long long>(ping.longestWait().count()));
+    return ping.answered() >= 10 && ping.longestWait() < 1s;
+}
+
+// Spins, lets the turn play until the screen stays still, and compares with the Linux run's
+// picture when there is one.
+bool playsTheFirstTurn(XDriver &x, const Found &game, QSize size, const QString &out,
+                       const QString &linuxRun)
+{
+    x.click(game.window, game.origin.x() + SpinnerCentre.x(), game.origin.y() + SpinnerCentre.y());
+    const QImage after = whenStill(x, game, size);
+    after.save(out + QStringLiteral("/after-spin.png"), "PNG");
+    if (linuxRun.isEmpty())
+        return true;
+    const QImage expected(linuxRun + QStringLiteral("/after-spin.png"));
+    const bool same = boardAndSpinnerMatch(after, expected);
+    std::printf("after the first spin, the board and the spinner %s\n",
+                same ? "are as on Linux" : "differ from Linux");
+    return same;
 }
 
 // Windows' own programs outlive an X error on a window Wine has just destroyed; so does this.
@@ -149,19 +195,21 @@ int ignoreErrors(Display *, XErrorEvent *)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s REFERENCE.png SCREENSHOT.png SECONDS\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s START.png OUT_DIR SECONDS [LINUX_DIR]\n", argv[0]);
         return 2;
     }
-    const QImage reference(QString::fromLocal8Bit(argv[1]));
-    if (reference.isNull()) {
+    const QImage start(QString::fromLocal8Bit(argv[1]));
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString linuxRun = argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString();
+    if (start.isNull()) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 2;
     }
     XSetErrorHandler(ignoreErrors);
     XDriver x;
     const auto deadline = Clock::now() + std::chrono::seconds(std::atoi(argv[3]));
-    const std::optional<Found> game = findGame(x, reference, deadline);
+    const std::optional<Found> game = findGame(x, start, deadline);
     if (!game) {
         std::fprintf(stderr, "the start screen's board and spinner never showed\n");
         return 1;
@@ -169,18 +217,11 @@ int main(int argc, char *argv[])
     std::printf("the start screen shows at (%d, %d) of window 0x%lx, board and spinner as on "
                 "Linux\n",
                 game->origin.x(), game->origin.y(), game->window);
-    if (!save(x, *game, reference.size(), QString::fromLocal8Bit(argv[2])))
-        std::fprintf(stderr, "cannot save the window's picture to %s\n", argv[2]);
-    bool answered = false;
-    {
-        PingProbe ping(game->window, 100ms);
-        std::this_thread::sleep_for(2s);
-        std::printf("pings answered: %d, longest wait %lld ms\n", ping.answered(),
-                    static_cast<long long>(ping.longestWait().count()));
-        answered = ping.answered() >= 10 && ping.longestWait() < 1s;
-    }
+    grab(x, game->window, game->origin, start.size()).save(out + QStringLiteral("/start.png"));
+    const bool answered = answersPings(*game);
+    const bool played = playsTheFirstTurn(x, *game, start.size(), out, linuxRun);
     x.close(game->window);
     if (!answered)
         std::fprintf(stderr, "the window did not answer its pings\n");
-    return answered ? 0 : 1;
+    return answered && played ? 0 : 1;
 }

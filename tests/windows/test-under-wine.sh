@@ -11,8 +11,8 @@
 # 2. the installer, in another scratch prefix: setup.exe /S installs for the user without
 #    asking, with the Start-menu shortcut and the installed-apps entry; the installed game,
 #    started from another folder, shows the start screen with the board and spinner exactly
-#    as the Linux program does, answers a window manager's pings and ends cleanly when
-#    closed; the uninstaller removes every file the installer wrote, the shortcut and the
+#    as the Linux program does, answers a window manager's pings, plays its first turn to the
+#    same screen as the Linux program at the same seed, and ends cleanly when closed; the uninstaller removes every file the installer wrote, the shortcut and the
 #    entry.
 #   tests/windows/test-under-wine.sh BUILD SETUP.exe QT_PREFIX SDL_PREFIX GTEST_PREFIX
 set -euo pipefail
@@ -78,15 +78,29 @@ wine reg query "$key" /v UninstallString | grep -q 'uninstall.exe' ||
     fail "no entry in the installed apps"
 echo "test-under-wine.sh: installed $(wc -l <"$work/installed") files, the shortcut and the entry"
 
-# The Linux program's start screen at the same seed is the reference.
-mkdir -p "$work/linux-record" "$work/elsewhere"
-QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build/hanzi-kitten --seed 7 \
-    --data-dir "$work/linux-record" --screenshot "$work/linux-start.png" 2>/dev/null
+# The Linux program's start screen at the same seed is the reference, and its first turn,
+# played on the same display with the same check, the reference for the Windows program's.
+# Both play to SDL's dummy driver, so their sounds take the same time.
+export SDL_AUDIODRIVER=dummy
+mkdir -p "$work/linux-record" "$work/linux" "$work/elsewhere" "$build/wine-screens"
+QT_QPA_PLATFORM=offscreen build/hanzi-kitten --seed 7 --data-dir "$work/linux-record" \
+    --screenshot "$work/start.png" 2>/dev/null
+rm -rf "$work/linux-record"/*
+# A runtime folder of its own, so that no other game running on the machine counts as this
+# one's first start; no session bus.
+mkdir -m 700 "$work/runtime"
+XDG_RUNTIME_DIR=$work/runtime DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
+    QT_QPA_PLATFORM=xcb build/hanzi-kitten --seed 7 --data-dir "$work/linux-record" 2>/dev/null &
+game=$!
+build/hk-installed-game-check "$work/start.png" "$work/linux" 60 ||
+    fail "the Linux program failed the check that the Windows one is to pass"
+wait $game || fail "the Linux program ended with status $? after its close"
+
 program='C:\users\'"$(id -un)"'\AppData\Local\Programs\Hanzi Kitten\hanzi-kitten.exe'
 (cd "$work/elsewhere" && exec wine "$program" --seed 7) &
 game=$!
 status=0
-build/hk-installed-game-check "$work/linux-start.png" "$build/wine-start-screen.png" 180 ||
+build/hk-installed-game-check "$work/start.png" "$build/wine-screens" 180 "$work/linux" ||
     status=$?
 if ! timeout 20 tail --pid=$game -f /dev/null; then
     kill $game 2>/dev/null
@@ -94,7 +108,8 @@ if ! timeout 20 tail --pid=$game -f /dev/null; then
 fi
 wait $game || fail "the game ended with status $? after its close"
 [[ $status -eq 0 ]] || fail "the installed game failed its check under Wine"
-echo "test-under-wine.sh: the installed game ran; its window is in $build/wine-start-screen.png"
+cp "$work/linux/after-spin.png" "$build/wine-screens/linux-after-spin.png"
+echo "test-under-wine.sh: the installed game ran; its screens are in $build/wine-screens/"
 
 wine "$installed/uninstall.exe" /S
 wineserver -w
