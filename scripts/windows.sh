@@ -138,7 +138,9 @@ build_gtest() {
 # platform plugin does not build with the one but not the other); accessibility and tablet
 # events are off because Debian's sources leave out their Windows parts. The game draws with
 # Qt's raster engine and reads only BMP and PNG pictures: the Direct2D platform plugin and
-# the GIF and JPEG readers are left out. An interrupted build resumes where it stopped.
+# the GIF and JPEG readers are left out. Without Direct2D, DirectWrite 3 must go too (Qt 6.4
+# then builds the windows plugin's DirectWrite font database but not its Gui part); the plugin
+# draws text with GDI by default either way. An interrupted build resumes where it stopped.
 build_qt() {
     local version src
     version=$(source_version qt6-base-dev)
@@ -151,7 +153,7 @@ build_qt() {
     grep -qsF "CMAKE_HOME_DIRECTORY:INTERNAL=$src" "$cache/build-qt/CMakeCache.txt" ||
         rm -rf "$cache/build-qt"
     local off=(sql dbus opengl printsupport concurrent xml vulkan accessibility tabletevent
-               dynamicgl openssl direct2d gif jpeg)
+               dynamicgl openssl direct2d directwrite3 gif jpeg)
     local bundled=(zlib png pcre2 freetype harfbuzz doubleconversion)
     local options=() f
     for f in "${off[@]}"; do options+=("-DFEATURE_$f=OFF"); done
@@ -188,13 +190,17 @@ cross_build() {
     cmake --build "$build" -j$jobs
 }
 
+# Where the DLLs built for Windows and the MinGW runtime's are.
+dll_folders() {
+    echo "$qt_prefix/bin" "$sdl_prefix/bin" "$gtest_prefix/bin" /usr/$triplet/lib
+    dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)"
+}
+
 # Copies the DLLs that the given programs and libraries load into the staging folder, and the
-# DLLs those load, from the libraries built for Windows and the MinGW runtime; Windows' own
-# DLLs are not in those folders and stay out.
+# DLLs those load; Windows' own DLLs are not in the DLL folders and stay out.
 copy_dlls() {
-    local folders=("$qt_prefix/bin" "$sdl_prefix/bin" /usr/$triplet/lib
-                   "$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")")
-    local queue=("$@") file name folder
+    local folders queue=("$@") file name folder
+    read -r -d '' -a folders < <(dll_folders) || true
     while [[ ${#queue[@]} -gt 0 ]]; do
         file=${queue[0]}
         queue=("${queue[@]:1}")
@@ -297,4 +303,5 @@ linux_check_tools() {
     cmake --build build -j$jobs --target hanzi-kitten hk-installed-game-check
 }
 timed linux_check_tools
-exec tests/windows/test-under-wine.sh "$build" "$installer" "$qt_prefix" "$sdl_prefix" "$gtest_prefix"
+read -r -d '' -a folders < <(dll_folders) || true
+exec tests/windows/test-under-wine.sh "$build" "$installer" "${folders[@]}"

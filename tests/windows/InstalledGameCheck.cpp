@@ -7,7 +7,8 @@
 // and the spinner exactly as START.png (the Linux program's start screen, at the same seed)
 // has them, and it answers a window manager's pings. Then a click on the spinner plays the
 // first turn until the screen stays still; with LINUX_DIR, the board and the spinner must then
-// show as they did when this ran on the Linux program. Last, the window is asked to close as
+// show as they did when this ran on the Linux program, but for the edges of the text, which
+// each system draws in its own way. Last, the window is asked to close as
 // a window manager's close button asks. The window's pictures go into OUT_DIR, start.png and
 // after-spin.png, for people to look at.
 //   hk-installed-game-check START.png OUT_DIR SECONDS [LINUX_DIR]
@@ -178,11 +179,16 @@ bool playsTheFirstTurn(XDriver &x, const Found &game, QSize size, const QString 
     after.save(out + QStringLiteral("/after-spin.png"), "PNG");
     if (linuxRun.isEmpty())
         return true;
+    // The text is drawn by FreeType on Linux and by GDI on Windows, so the captions' edges
+    // differ by a few pixels; a wrong square, stage, picture or word differs by thousands.
     const QImage expected(linuxRun + QStringLiteral("/after-spin.png"));
-    const bool same = boardAndSpinnerMatch(after, expected);
-    std::printf("after the first spin, the board and the spinner %s\n",
-                same ? "are as on Linux" : "differ from Linux");
-    return same;
+    const int differing =
+        differences(after, expected, Board) + differences(after, expected, Spinner);
+    const int allowed = (Board.width() * Board.height() + Spinner.width() * Spinner.height()) / 50;
+    std::printf("after the first spin, %d pixels of the board and the spinner differ from "
+                "Linux (at most %d may, for the text's edges)\n",
+                differing, allowed);
+    return differing <= allowed;
 }
 
 // Windows' own programs outlive an X error on a window Wine has just destroyed; so does this.

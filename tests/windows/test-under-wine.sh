@@ -14,19 +14,21 @@
 #    as the Linux program does, answers a window manager's pings, plays its first turn to the
 #    same screen as the Linux program at the same seed, and ends cleanly when closed; the uninstaller removes every file the installer wrote, the shortcut and the
 #    entry.
-#   tests/windows/test-under-wine.sh BUILD SETUP.exe QT_PREFIX SDL_PREFIX GTEST_PREFIX
+#   tests/windows/test-under-wine.sh BUILD SETUP.exe DLL_FOLDER...
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=$1 installer=$2
 shift 2
 work=$(mktemp -d)
 export WINEDEBUG=-all
-# No prompts to install Wine's Mono and Gecko into a scratch prefix; nothing here needs them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No prompts to install Wine's Mono and Gecko into a scratch prefix, which nothing here needs,
+# and no menu entries of the user's desktop made for the Windows programs' shortcuts.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset WAYLAND_DISPLAY
 
 xvfb=
 cleanup() {
+    [[ -n "${WINEPREFIX:-}" ]] && wineserver -k 2>/dev/null
     [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
     rm -rf "$work"
 }
@@ -47,15 +49,22 @@ new_prefix() {
     wineserver -w
 }
 
-# 1. The tests, with the DLLs of the libraries on Wine's search path.
+# 1. The tests, with the folders of the DLLs on Wine's search path.
 begin=$SECONDS
 new_prefix "$build/wine-tests"
+# The prefix's server and its services stay up until the tests end, so that each test need
+# not start them again; they are started here, away from the pipes CTest reads.
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 paths=()
-for prefix in "$@"; do paths+=("$(windows_path "$prefix/bin")"); done
+for folder in "$@"; do paths+=("$(windows_path "$folder")"); done
 export WINEPATH
 WINEPATH=$(IFS=';'; echo "${paths[*]}")
-ctest --test-dir "$build" --output-on-failure --timeout 600
+# The installer is tested even when a test fails; the script fails at the end.
+tests_status=0
+ctest --test-dir "$build" --output-on-failure --timeout 600 || tests_status=$?
 unset WINEPATH
+wineserver -k
 echo "test-under-wine.sh: the tests under Wine took $((SECONDS - begin)) s"
 
 # 2. The installer.
@@ -89,26 +98,31 @@ rm -rf "$work/linux-record"/*
 # A runtime folder of its own, so that no other game running on the machine counts as this
 # one's first start; no session bus.
 mkdir -m 700 "$work/runtime"
+# The check watches the display before the game starts, so that it sees its window mapped.
+build/tests/hk-installed-game-check "$work/start.png" "$work/linux" 60 &
+check=$!
+sleep 1
 XDG_RUNTIME_DIR=$work/runtime DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
     QT_QPA_PLATFORM=xcb build/hanzi-kitten --seed 7 --data-dir "$work/linux-record" 2>/dev/null &
 game=$!
-build/hk-installed-game-check "$work/start.png" "$work/linux" 60 ||
-    fail "the Linux program failed the check that the Windows one is to pass"
+wait $check || fail "the Linux program failed the check that the Windows one is to pass"
 wait $game || fail "the Linux program ended with status $? after its close"
 
 program='C:\users\'"$(id -un)"'\AppData\Local\Programs\Hanzi Kitten\hanzi-kitten.exe'
+cp "$work/linux/after-spin.png" "$build/wine-screens/linux-after-spin.png"
+build/tests/hk-installed-game-check "$work/start.png" "$build/wine-screens" 180 "$work/linux" &
+check=$!
+sleep 1
 (cd "$work/elsewhere" && exec wine "$program" --seed 7) &
 game=$!
 status=0
-build/hk-installed-game-check "$work/start.png" "$build/wine-screens" 180 "$work/linux" ||
-    status=$?
+wait $check || status=$?
 if ! timeout 20 tail --pid=$game -f /dev/null; then
     kill $game 2>/dev/null
     fail "the game did not end within 20 s of its close"
 fi
 wait $game || fail "the game ended with status $? after its close"
 [[ $status -eq 0 ]] || fail "the installed game failed its check under Wine"
-cp "$work/linux/after-spin.png" "$build/wine-screens/linux-after-spin.png"
 echo "test-under-wine.sh: the installed game ran; its screens are in $build/wine-screens/"
 
 wine "$installed/uninstall.exe" /S
@@ -118,3 +132,4 @@ wineserver -w
 if wine reg query "$key" >/dev/null 2>&1; then fail "the uninstaller left the entry"; fi
 echo "test-under-wine.sh: the uninstaller removed every file, the shortcut and the entry"
 echo "test-under-wine.sh: the installer's test under Wine took $((SECONDS - begin)) s"
+[[ $tests_status -eq 0 ]] || fail "tests failed under Wine"
