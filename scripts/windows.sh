@@ -41,7 +41,7 @@ apt_get() {
 install_packages() {
     scripts/install-deps.sh --test
     local packages=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev qt6-base-dev-tools
-                    nsis wine wine64 xvfb xauth imagemagick)
+                    nsis wine wine64 xvfb)
     local missing=() p status
     for p in "${packages[@]}"; do
         status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
@@ -232,10 +232,10 @@ copy_licences() {
     cp /usr/share/doc/gcc-mingw-w64-base/copyright "$licences/MinGW-w64/gcc-runtime-copyright.txt"
     cp /usr/share/doc/mingw-w64-common/copyright "$licences/MinGW-w64/mingw-w64-copyright.txt"
     cp /usr/share/common-licenses/GPL-3 "$licences/MinGW-w64/GPL-3.0.txt"
-    sed -e "s/@VERSION@/$version/" -e "s/@QT@/$(source_version qt6-base-dev)/" \
-        -e "s/@SDL2@/$(source_version libsdl2-dev)/" \
-        -e "s/@GCC@/$(source_version gcc-mingw-w64-x86-64-posix-runtime)/" \
-        -e "s/@MINGW@/$(source_version mingw-w64-x86-64-dev)/" \
+    sed -e "s/@VERSION@/$version/g" -e "s/@QT@/$(source_version qt6-base-dev)/g" \
+        -e "s/@SDL2@/$(source_version libsdl2-dev)/g" \
+        -e "s/@GCC@/$(source_version gcc-mingw-w64-x86-64-posix-runtime)/g" \
+        -e "s/@MINGW@/$(source_version mingw-w64-x86-64-dev)/g" \
         packaging/windows/SOURCES.txt.in >"$licences/SOURCES.txt"
 }
 
@@ -285,6 +285,12 @@ make_installer() {
     echo "$installer: $(du -k "$installer" | cut -f1) KB; installed: $(du -sk "$stage" | cut -f1) KB"
 }
 
+# The Linux program draws the reference start screen; a Linux program checks the Windows one.
+linux_check_tools() {
+    cmake -S . -B build >/dev/null
+    cmake --build build -j$jobs --target hanzi-kitten hk-installed-game-check
+}
+
 timed() {
     local begin=$SECONDS
     "$@"
@@ -297,11 +303,6 @@ timed build_libraries
 timed cross_build
 timed make_installer
 [[ $mode == installer ]] && exit 0
-# The Linux program draws the reference start screen; a Linux program checks the Windows one.
-linux_check_tools() {
-    cmake -S . -B build >/dev/null
-    cmake --build build -j$jobs --target hanzi-kitten hk-installed-game-check
-}
 timed linux_check_tools
 read -r -d '' -a folders < <(dll_folders) || true
 exec tests/windows/test-under-wine.sh "$build" "$installer" "${folders[@]}"
