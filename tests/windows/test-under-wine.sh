@@ -25,6 +25,9 @@ export WINEDEBUG=-all
 # and no menu entries of the user's desktop made for the Windows programs' shortcuts.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset WAYLAND_DISPLAY
+# What Wine writes for the desktop (menus, file types) goes to the scratch folder, not the
+# user's.
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 
 xvfb=
 cleanup() {
