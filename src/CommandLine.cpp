@@ -4,15 +4,14 @@
 
 #include "CommandLine.h"
 
+#include "Console.h"
 #include "ParentLanguage.h"
-#include "Stderr.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -142,15 +141,16 @@ CommandLine CommandLine::read(int argc, char *argv[])
 
 void CommandLine::answer(const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fflush(stdout);
+    Console::print(stdout, text);
     exitStatus_ = Answered;
 }
 
 void CommandLine::refuse(const QString &error)
 {
-    sayOnStderr(
-        translate("CommandLine", "%1\nTry '%2 --help' for more information.").arg(error, Name));
+    const QString message =
+        translate("CommandLine", "%1\nTry '%2 --help' for more information.").arg(error, Name);
+    // Said as sayOnStderr() says it; nothing else runs yet.
+    Console::print(stderr, QStringLiteral("%1: %2\n").arg(Name, message));
     exitStatus_ = UsageError;
 }
 

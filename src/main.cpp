@@ -4,6 +4,7 @@
 
 #include "Catalogue.h"
 #include "CommandLine.h"
+#include "Console.h"
 #include "Content.h"
 #include "Fonts.h"
 #include "MainWindow.h"
@@ -75,7 +76,7 @@ int printReport(int &argc, char *argv[], const CommandLine &commandLine)
     const SavedRecord record = file.load(platform.now());
     if (!file.problem().isEmpty())
         sayOnStderr(file.problem());
-    std::fputs(RecordReport::text(record, content, file.path()).toLocal8Bit().constData(), stdout);
+    Console::print(stdout, RecordReport::text(record, content, file.path()));
     return EXIT_SUCCESS;
 }
 

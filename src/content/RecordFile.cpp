@@ -35,9 +35,13 @@ SavedRecord RecordFile::load(const QDateTime &now)
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return startAfresh(now, QStringLiteral("cannot be read"), "unreadable");
-    if (file.size() > LargestRecord)
+    const bool tooLarge = file.size() > LargestRecord;
+    const QByteArray text = tooLarge ? QByteArray() : file.readAll();
+    // Closed before it may be moved aside: Windows renames no open file.
+    file.close();
+    if (tooLarge)
         return startAfresh(now, QStringLiteral("is too large to be a record"), "unreadable");
-    const RecordFormat::Reading reading = RecordFormat::read(file.readAll(), words_);
+    const RecordFormat::Reading reading = RecordFormat::read(text, words_);
     switch (reading.verdict) {
     case RecordFormat::Verdict::Read:
         return reading.record;

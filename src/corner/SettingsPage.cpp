@@ -54,7 +54,10 @@ QWidget *SettingsPage::soundBox()
     auto *layout = new QHBoxLayout(box);
     volume_->setRange(0, ParentSettings::FullVolume);
     volume_->setPageStep(10);
+    // Screen readers name the slider; Qt built without accessibility (as for Windows) has none.
+#if QT_CONFIG(accessibility)
     volume_->setAccessibleName(tr("Volume"));
+#endif
     layout->addWidget(new QLabel(tr("Volume"), box));
     layout->addWidget(volume_, 1);
     layout->addWidget(volumeText_);

@@ -87,7 +87,12 @@ TEST(ContentDeathTest, aMalformedTextStopsTheProgramNamingIt)
          R"("6" is not a number from 1 to 5)"},
     };
     for (const Case &c : cases) {
+#ifdef _WIN32
+        // Under Windows the death test does not read Qt's last words, only that it stopped.
+        const QString message;
+#else
         const QString message = QStringLiteral("string texts? %1.*%2").arg(c.text).arg(c.message);
+#endif
         EXPECT_DEATH(readWith(c.text, c.content), message.toStdString()) << c.text;
     }
 }

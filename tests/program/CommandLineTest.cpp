@@ -24,6 +24,13 @@ struct Ending {
     QString err;
 };
 
+// What the program wrote, in UTF-8 (as on Linux, and on Windows to a pipe), its lines ended as
+// on Linux (Windows ends them with a carriage return too).
+QString textOf(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes).remove(u'\r');
+}
+
 // Runs the program with no display to reach, on Qt's default platform unless told another, for
 // a parent who reads English unless told another language.
 Ending run(const QStringList &arguments, const QString &platform = QString(),
@@ -41,9 +48,8 @@ Ending run(const QStringList &arguments, const QString &platform = QString(),
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(HK_PROGRAM), arguments);
     EXPECT_TRUE(program.waitForFinished(30000));
-    return {program.exitStatus(), program.exitCode(),
-            QString::fromLocal8Bit(program.readAllStandardOutput()),
-            QString::fromLocal8Bit(program.readAllStandardError())};
+    return {program.exitStatus(), program.exitCode(), textOf(program.readAllStandardOutput()),
+            textOf(program.readAllStandardError())};
 }
 
 // --help and --version answer on standard output and end with success before any display
@@ -73,10 +79,13 @@ TEST(CommandLine, answersHelpAndVersionWithoutADisplay)
 // record that cannot be read is kept aside, said once on stderr, and the report says so.
 TEST(CommandLine, reportsTheRecordInTheParentsLanguageWithoutADisplay)
 {
+    // The environment chooses the parent's language on Linux; Windows' own setting does there.
+#ifndef _WIN32
     const Ending help = run({QStringLiteral("--help")}, {}, QStringLiteral("zh_CN"));
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("用法：hanzi-kitten [选项]\n")))
         << help.out.toStdString();
     EXPECT_TRUE(help.out.contains(QStringLiteral("--report             逐个词语")));
+#endif
 
     QTemporaryDir folder;
     QFile damaged(folder.filePath(QStringLiteral("record.json")));
@@ -93,10 +102,12 @@ TEST(CommandLine, reportsTheRecordInTheParentsLanguageWithoutADisplay)
     EXPECT_EQ(english.err.count(u'\n'), 1) << english.err.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
 
+#ifndef _WIN32
     const Ending chinese = run(report, {}, QStringLiteral("zh_CN"));
     EXPECT_TRUE(chinese.out.contains(QStringLiteral("记录于 "))) << chinese.out.toStdString();
     EXPECT_TRUE(chinese.out.contains(QStringLiteral("厨房\tchúfáng\t未学\t0\t未测试\n")));
     EXPECT_EQ(chinese.err, QString());
+#endif
 }
 
 // A command line the program does not understand is a usage error (status 2) that names
@@ -122,6 +133,8 @@ TEST(CommandLine, aMalformedCommandLineIsAUsageErrorAnywhere)
     }
 }
 
+// Windows always has its display: only a platform plugin of no such name could fail there.
+#ifndef _WIN32
 // Without a usable display (none to connect to, or no platform plugin of that name) the
 // program says so in one line and fails, where Qt alone would abort after several lines.
 TEST(CommandLine, noUsableDisplayIsOneLineAndAFailure)
@@ -136,5 +149,7 @@ TEST(CommandLine, noUsableDisplayIsOneLineAndAFailure)
         EXPECT_EQ(game.err.count(u'\n'), 1) << game.err.toStdString();
     }
 }
+
+#endif
 
 } // namespace

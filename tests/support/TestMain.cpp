@@ -6,8 +6,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #ifdef HK_WIDGET_TESTS
 #include <QApplication>
 using Application = QApplication;
@@ -21,8 +19,10 @@ using Application = QCoreApplication;
 // unless the caller chose otherwise.
 int main(int argc, char **argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
     if (::testing::GTEST_FLAG(list_tests))
@@ -32,7 +32,7 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
         QFile::setPermissions(runtimeDir.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        setenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit().constData(), 1);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     }
     Application app(argc, argv);
     return RUN_ALL_TESTS();

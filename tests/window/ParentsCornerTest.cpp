@@ -134,7 +134,8 @@ protected:
             {QStringLiteral("--report"), QStringLiteral("--data-dir"), platform.recordFolder()});
         EXPECT_TRUE(program.waitForFinished(30000));
         EXPECT_EQ(program.exitCode(), 0);
-        return QString::fromUtf8(program.readAllStandardOutput()).split(u'\n');
+        // Windows ends its lines with a carriage return too.
+        return QString::fromUtf8(program.readAllStandardOutput()).remove(u'\r').split(u'\n');
     }
     // The report's line on a word: its characters, pinyin, state, days met and answers.
     static QStringList wordLine(const QStringList &report, int word)

@@ -48,6 +48,14 @@ XWindow XDriver::waitForMappedWindow(double seconds)
     return 0;
 }
 
+XDriver::Size XDriver::size(XWindow window)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display_, window, &attributes))
+        return {};
+    return {attributes.width, attributes.height};
+}
+
 std::uint32_t XDriver::pixel(XWindow window, int x, int y)
 {
     const std::vector<std::uint32_t> one = pixels(window, x, y, 1, 1);

@@ -24,6 +24,12 @@ public:
 
     // The next top-level window mapped, or 0 after seconds.
     XWindow waitForMappedWindow(double seconds);
+    struct Size {
+        int width = 0;
+        int height = 0;
+    };
+    // The window's size in its pixels, or zero when it is gone.
+    Size size(XWindow window);
     // A pixel as 0xRRGGBB.
     std::uint32_t pixel(XWindow window, int x, int y);
     // The pixels of a rectangle, row by row, as 0xRRGGBB.
