@@ -5,12 +5,13 @@
 // Checks a game started by someone else on the X display DISPLAY, as the Windows installer's
 // test starts the installed game under Wine: its window shows the start screen with the board
 // and the spinner exactly as START.png (the Linux program's start screen, at the same seed)
-// has them, and it answers a window manager's pings. Then a click on the spinner plays the
-// first turn until the screen stays still; with LINUX_DIR, the board and the spinner must then
-// show as they did when this ran on the Linux program, but for the edges of the text, which
-// each system draws in its own way. Last, the window is asked to close as
-// a window manager's close button asks. The window's pictures go into OUT_DIR, start.png and
-// after-spin.png, for people to look at.
+// has them, and it answers a window manager's pings. Then it plays a short game, pressing
+// where a child would and waiting each time until the screen stays still: a spin onto a
+// teaching stage, the bee, a spin onto a quiz, a caption; with LINUX_DIR, the board and the
+// spinner must show after each press as they did when this ran on the Linux program, but for
+// the edges of the text, which each system draws in its own way. Last, the window is asked to
+// close as a window manager's close button asks. The window's pictures go into OUT_DIR,
+// start.png and one for each press, for people to look at.
 //   hk-installed-game-check START.png OUT_DIR SECONDS [LINUX_DIR]
 // Ends with status 0 when all holds, 1 otherwise, saying why on standard error.
 
@@ -38,6 +39,8 @@ using Clock = std::chrono::steady_clock;
 constexpr QRect Board(0, 0, 520, 521);
 constexpr QRect Spinner(525, 20, 95, 95);
 constexpr QPoint SpinnerCentre(572, 68);
+constexpr QPoint BeeCentre(404, 404);
+constexpr QPoint FirstCaption(60, 200);
 
 // How far a window manager or Wine may set the game's picture into its top-level window.
 constexpr int MaxInset = 48;
@@ -169,26 +172,53 @@ bool answersPings(const Found &game)
     return ping.answered() >= 10 && ping.longestWait() < 1s;
 }
 
-// Spins, lets the turn play until the screen stays still, and compares with the Linux run's
-// picture when there is one.
-bool playsTheFirstTurn(XDriver &x, const Found &game, QSize size, const QString &out,
-                       const QString &linuxRun)
+// One press of the short game both programs play, and the picture it is compared by.
+struct Step {
+    const char *picture;
+    QPoint press;
+};
+
+// Spins onto a teaching square, leaves it by the bee, spins on to a quiz, answers its first
+// word with the first caption and lets the verdict play: a spin, walks, a teaching stage and
+// a quiz, pressed at the same places on both systems.
+const Step ShortGame[] = {
+    {"after-spin", SpinnerCentre},
+    {"after-bee", BeeCentre},
+    {"second-spin", SpinnerCentre},
+    {"quiz-answered", FirstCaption},
+};
+
+// Presses at step's place, lets the game play until the screen stays still, and compares
+// with the Linux run's picture when there is one.
+bool playsTheStep(XDriver &x, const Found &game, QSize size, const QString &out,
+                  const QString &linuxRun, const Step &step)
 {
-    x.click(game.window, game.origin.x() + SpinnerCentre.x(), game.origin.y() + SpinnerCentre.y());
+    x.click(game.window, game.origin.x() + step.press.x(), game.origin.y() + step.press.y());
     const QImage after = whenStill(x, game, size);
-    after.save(out + QStringLiteral("/after-spin.png"), "PNG");
+    const QString name = QString::fromLatin1(step.picture) + QStringLiteral(".png");
+    after.save(out + QLatin1Char('/') + name, "PNG");
     if (linuxRun.isEmpty())
         return true;
     // The text is drawn by FreeType on Linux and by GDI on Windows, so the captions' edges
     // differ by a few pixels; a wrong square, stage, picture or word differs by thousands.
-    const QImage expected(linuxRun + QStringLiteral("/after-spin.png"));
+    const QImage expected(linuxRun + QLatin1Char('/') + name);
     const int differing =
         differences(after, expected, Board) + differences(after, expected, Spinner);
     const int allowed = (Board.width() * Board.height() + Spinner.width() * Spinner.height()) / 50;
-    std::printf("after the first spin, %d pixels of the board and the spinner differ from "
-                "Linux (at most %d may, for the text's edges)\n",
-                differing, allowed);
+    std::printf("%s: %d pixels of the board and the spinner differ from Linux (at most %d may, "
+                "for the text's edges)\n",
+                step.picture, differing, allowed);
     return differing <= allowed;
+}
+
+bool playsTheShortGame(XDriver &x, const Found &game, QSize size, const QString &out,
+                       const QString &linuxRun)
+{
+    for (const Step &step : ShortGame) {
+        if (!playsTheStep(x, game, size, out, linuxRun, step))
+            return false;
+    }
+    return true;
 }
 
 // Windows' own programs outlive an X error on a window Wine has just destroyed; so does this.
@@ -225,7 +255,7 @@ int main(int argc, char *argv[])
                 game->origin.x(), game->origin.y(), game->window);
     grab(x, game->window, game->origin, start.size()).save(out + QStringLiteral("/start.png"));
     const bool answered = answersPings(*game);
-    const bool played = playsTheFirstTurn(x, *game, start.size(), out, linuxRun);
+    const bool played = playsTheShortGame(x, *game, start.size(), out, linuxRun);
     x.close(game->window);
     if (!answered)
         std::fprintf(stderr, "the window did not answer its pings\n");

@@ -11,9 +11,10 @@
 # 2. the installer, in another scratch prefix: setup.exe /S installs for the user without
 #    asking, with the Start-menu shortcut and the installed-apps entry; the installed game,
 #    started from another folder, shows the start screen with the board and spinner exactly
-#    as the Linux program does, answers a window manager's pings, plays its first turn to the
-#    same screen as the Linux program at the same seed, and ends cleanly when closed; the uninstaller removes every file the installer wrote, the shortcut and the
-#    entry.
+#    as the Linux program does, answers a window manager's pings, plays a spin, a teaching
+#    stage and a quiz to the same screens as the Linux program at the same seed, and ends
+#    cleanly when closed; the uninstaller removes every file the installer wrote, the shortcut
+#    and the entry.
 #   tests/windows/test-under-wine.sh BUILD SETUP.exe DLL_FOLDER...
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -90,7 +91,7 @@ wine reg query "$key" /v UninstallString | grep -q 'uninstall.exe' ||
     fail "no entry in the installed apps"
 echo "test-under-wine.sh: installed $(wc -l <"$work/installed") files, the shortcut and the entry"
 
-# The Linux program's start screen at the same seed is the reference, and its first turn,
+# The Linux program's start screen at the same seed is the reference, and its short game,
 # played on the same display with the same check, the reference for the Windows program's.
 # Both play to SDL's dummy driver, so their sounds take the same time.
 export SDL_AUDIODRIVER=dummy
@@ -112,7 +113,9 @@ wait $check || fail "the Linux program failed the check that the Windows one is 
 wait $game || fail "the Linux program ended with status $? after its close"
 
 program='C:\users\'"$(id -un)"'\AppData\Local\Programs\Hanzi Kitten\hanzi-kitten.exe'
-cp "$work/linux/after-spin.png" "$build/wine-screens/linux-after-spin.png"
+for picture in "$work"/linux/*.png; do
+    cp "$picture" "$build/wine-screens/linux-$(basename "$picture")"
+done
 build/tests/hk-installed-game-check "$work/start.png" "$build/wine-screens" 180 "$work/linux" &
 check=$!
 sleep 1
