@@ -115,7 +115,7 @@ TEST(RecordFile, aFolderThatCannotBeWrittenSavesNothing)
 // record can be read and written but not renamed to the longer name it would be kept under,
 // whatever the test's privileges. A file that cannot be read and cannot be moved aside is
 // never written over.
-TEST(RecordFile, anUnreadableFileThatCannotBeMovedAsideIsNeverWrittenOver)
+TEST(RecordFile, aFileThatCannotBeKeptAsideIsNeverOverwritten)
 {
     QTemporaryDir scratch;
     QString folder = scratch.path();

@@ -77,7 +77,7 @@ TEST(CommandLine, answersHelpAndVersionWithoutADisplay)
 
 // A Chinese-speaking parent reads the help and the report in Chinese, without a display. A
 // record that cannot be read is kept aside, said once on stderr, and the report says so.
-TEST(CommandLine, reportsTheRecordInTheParentsLanguageWithoutADisplay)
+TEST(CommandLine, reportsInTheParentsLanguageWithoutADisplay)
 {
     // The environment chooses the parent's language on Linux; Windows' own setting does there.
 #ifndef _WIN32

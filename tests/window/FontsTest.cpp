@@ -131,7 +131,7 @@ void expectFaceHolds(const QString &file, const QString &family, const Texts &te
 // corner's face every character of the corner in both its languages, or that character would
 // show as a box (or in another machine font). Regenerating the fonts with
 // tools/assets/fonts/make-font.py after changing a text or a translation fixes this.
-TEST(Fonts, theFontsHoldEveryCharacterTheGameAndTheCornerCanShow)
+TEST(Fonts, theFontsHoldEveryCharacterTheyMustShow)
 {
     Texts game, corner;
     addContent(game, corner);

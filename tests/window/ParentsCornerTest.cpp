@@ -154,7 +154,7 @@ protected:
 // A click on the help button opens the help as ever, with no ring; held for three seconds it
 // fills a ring and opens the question instead of the help. A wrong answer asks again; the
 // right one opens the corner, which holds the game's input until Escape closes it.
-TEST_F(ParentsCornerTest, aClickOpensTheHelpAndOnlyAHoldAndAnAnswerOpenTheCorner)
+TEST_F(ParentsCornerTest, onlyAHoldAndTheRightAnswerOpenTheCorner)
 {
     const auto window = openWindow();
     auto *help = window->findChild<PictureButton *>(QStringLiteral("helpButton"));
@@ -199,7 +199,7 @@ TEST_F(ParentsCornerTest, aClickOpensTheHelpAndOnlyAHoldAndAnAnswerOpenTheCorner
 // Whatever the record holds, the default settings start the game as it always started: level
 // 1, full volume, in a window. The family's settings start it at the highest level reached,
 // at their volume, full screen.
-TEST_F(ParentsCornerTest, defaultSettingsStartAsEverAndTheFamilysChooseTheStart)
+TEST_F(ParentsCornerTest, defaultsStartAsEverAndSettingsChooseTheStart)
 {
     SavedRecord record;
     record.learning.notePlay(QDate(2026, 5, 1), 600, 3);
